@@ -1,0 +1,52 @@
+#include "shell/Arranque.h"
+
+#include "shell/Controles.h"
+#include "shell/Glifos.h"
+#include "shell/Servicios.h"
+#include "shell/Unit1.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+namespace cifral {
+
+Formularios::Formularios() = default;
+
+Formularios::~Formularios()
+{
+    // The converter windows go with the main window, before the report
+    // forms they write into.
+    principal_.reset();
+}
+
+void Formularios::crear()
+{
+    principal_ = std::make_unique<TForm1>();
+    Form1 = principal_.get();
+}
+
+void prepararAplicacion()
+{
+    iniciarRecursos();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(fuente(11));
+    QCoreApplication::setApplicationName(QStringLiteral("Cifral"));
+    setTituloAplicacion(QStringLiteral("Cifral - Punto Fijo y Punto Flotante"));
+    // The help file of the application until the first "Ayuda" of a
+    // converter replaces it.
+    ayuda().setArchivo(carpetaAyudas() + QStringLiteral("/HELP3.HLP"));
+}
+
+int arrancar(int argc, char** argv, const std::function<void(Formularios&)>& alCrear)
+{
+    QApplication aplicacion(argc, argv);
+    prepararAplicacion();
+    Formularios formularios;
+    formularios.crear();
+    if (alCrear)
+        alCrear(formularios);
+    formularios.Form1->show();
+    return aplicacion.exec();
+}
+
+} // namespace cifral

@@ -1,0 +1,39 @@
+// Start-up: the application, its title and help file, and every window of
+// the program, created once in a fixed order and kept until the end.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+namespace cifral {
+
+class TForm1;
+
+// The windows of the program, each in one reference. The main window owns
+// the converter windows; the report forms live beside it.
+struct Formularios {
+    Formularios();
+    ~Formularios();
+    Formularios(const Formularios&) = delete;
+    Formularios& operator=(const Formularios&) = delete;
+
+    // Creates the windows in their order and wires the main window's
+    // buttons to the converters.
+    void crear();
+
+    TForm1* Form1 = nullptr;
+
+private:
+    std::unique_ptr<TForm1> principal_;
+};
+
+// The program: runs the start-up steps and the event loop with the main
+// window; returns when the main window is closed. `alCrear` (for the
+// start-up benchmark) runs once the windows exist.
+int arrancar(int argc, char** argv, const std::function<void(Formularios&)>& alCrear = {});
+
+// Title, style, fonts, resources and help file of an application object that
+// already exists (the program's or a test's).
+void prepararAplicacion();
+
+} // namespace cifral

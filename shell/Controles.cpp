@@ -1,0 +1,291 @@
+#include "shell/Controles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+namespace cifral {
+
+QColor colorVentana()
+{
+    return Qt::white;
+}
+
+QColor colorLuz3D()
+{
+    return QColor(0xE3, 0xE3, 0xE3);
+}
+
+QColor colorCaraBoton()
+{
+    return QColor(0xF0, 0xF0, 0xF0);
+}
+
+QFont fuente(int pixeles, bool negrita)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixeles);
+    f.setBold(negrita);
+    return f;
+}
+
+void colocar(QWidget* w, int x, int y, int ancho, int alto)
+{
+    w->setGeometry(x, y, ancho, alto);
+}
+
+// ---------------------------------------------------------------- RadioGroup
+
+RadioGroup::RadioGroup(const QString& nombre, const QString& titulo, const QStringList& items, QWidget* padre)
+    : QGroupBox(titulo, padre), grupo_(new QButtonGroup(this))
+{
+    setObjectName(nombre);
+    auto* capa = new QVBoxLayout(this);
+    capa->setContentsMargins(8, 4, 8, 4);
+    capa->setSpacing(0);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* b = new QRadioButton(items[i], this);
+        b->setObjectName(nombre + QStringLiteral("_") + QString::number(i));
+        grupo_->addButton(b, i);
+        capa->addWidget(b);
+    }
+    connect(grupo_, &QButtonGroup::idClicked, this, &RadioGroup::click);
+    connect(qApp, &QApplication::focusChanged, this, &RadioGroup::cambioDeFoco);
+}
+
+int RadioGroup::itemIndex() const
+{
+    return grupo_->checkedId();
+}
+
+void RadioGroup::setItemIndex(int i)
+{
+    if (i >= 0 && i < cantidad()) {
+        grupo_->button(i)->setChecked(true);
+        return;
+    }
+    if (auto* marcado = grupo_->checkedButton()) {
+        grupo_->setExclusive(false);
+        marcado->setChecked(false);
+        grupo_->setExclusive(true);
+    }
+}
+
+QRadioButton* RadioGroup::boton(int i) const
+{
+    return qobject_cast<QRadioButton*>(grupo_->button(i));
+}
+
+int RadioGroup::cantidad() const
+{
+    return static_cast<int>(grupo_->buttons().size());
+}
+
+bool RadioGroup::contiene(const QWidget* w) const
+{
+    return w != nullptr && (w == this || isAncestorOf(w));
+}
+
+void RadioGroup::cambioDeFoco(QWidget* anterior, QWidget* actual)
+{
+    // Only a move from another control of this window counts: the focus
+    // coming back when the window is activated again is no entry.
+    if (contiene(actual) && anterior != nullptr && !contiene(anterior) && anterior->window() == window())
+        emit entrada();
+}
+
+// -------------------------------------------------------------- LineaEdicion
+
+LineaEdicion::LineaEdicion(const QString& nombre, QWidget* padre) : QLineEdit(padre)
+{
+    setObjectName(nombre);
+    setAcceptDrops(false);
+}
+
+void LineaEdicion::setLimiteTecleo(int limite)
+{
+    limite_ = limite > 0 ? limite : 0;
+}
+
+void LineaEdicion::setColor(const QColor& c)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::All, QPalette::Base, c);
+    setPalette(p);
+}
+
+QColor LineaEdicion::color() const
+{
+    return palette().color(QPalette::Active, QPalette::Base);
+}
+
+int LineaEdicion::espacioLibre() const
+{
+    if (limite_ == 0)
+        return INT_MAX;
+    return limite_ - (static_cast<int>(text().size()) - static_cast<int>(selectedText().size()));
+}
+
+void LineaEdicion::pegarLimitado()
+{
+    if (isReadOnly())
+        return;
+    QString t = QApplication::clipboard()->text();
+    t.remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
+    const int libre = espacioLibre();
+    if (libre <= 0 || t.isEmpty())
+        return;
+    insert(t.left(libre));
+}
+
+void LineaEdicion::keyPressEvent(QKeyEvent* e)
+{
+    const QString t = e->text();
+    if (alPulsarTecla && (!t.isEmpty() || e->key() == Qt::Key_Backspace))
+        alPulsarTecla();
+    if (e->matches(QKeySequence::Paste)) {
+        pegarLimitado();
+        e->accept();
+        return;
+    }
+    const bool inserta = !t.isEmpty() && t.at(0).isPrint();
+    if (inserta && !isReadOnly() && espacioLibre() < t.size()) {
+        e->accept(); // refused: the limit is reached
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+void LineaEdicion::inputMethodEvent(QInputMethodEvent* e)
+{
+    if (!e->commitString().isEmpty() && alPulsarTecla)
+        alPulsarTecla();
+    if (!e->commitString().isEmpty() && (isReadOnly() || espacioLibre() < e->commitString().size())) {
+        e->accept();
+        return;
+    }
+    QLineEdit::inputMethodEvent(e);
+}
+
+void LineaEdicion::contextMenuEvent(QContextMenuEvent* e)
+{
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* a : menu->actions()) {
+        if (a->objectName() == QLatin1String("edit-paste")) {
+            disconnect(a, &QAction::triggered, nullptr, nullptr);
+            connect(a, &QAction::triggered, this, &LineaEdicion::pegarLimitado);
+        }
+    }
+    menu->exec(e->globalPos());
+    delete menu;
+}
+
+// --------------------------------------------------------------- BotonRapido
+
+BotonRapido::BotonRapido(const QString& nombre, const QIcon& glifo, const QString& titulo, const QString& sugerencia,
+                         QWidget* padre)
+    : QToolButton(padre)
+{
+    setObjectName(nombre);
+    setAutoRaise(true);
+    setIcon(glifo);
+    setToolTip(sugerencia);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    if (titulo.isEmpty()) {
+        setToolButtonStyle(Qt::ToolButtonIconOnly);
+        setIconSize(QSize(16, 16));
+    } else {
+        setText(titulo);
+        setFont(fuente(11, true));
+        setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        setIconSize(QSize(24, 24));
+    }
+}
+
+bool BotonRapido::event(QEvent* e)
+{
+    if (e->type() == QEvent::ToolTip && !sugerenciaActiva_) {
+        e->ignore();
+        return true;
+    }
+    return QToolButton::event(e);
+}
+
+void BotonRapido::mouseMoveEvent(QMouseEvent* e)
+{
+    emit movimiento();
+    QToolButton::mouseMoveEvent(e);
+}
+
+void deshabilitarDetalle(BotonRapido* boton)
+{
+    boton->setEnabled(false);
+    boton->setSugerenciaActiva(true);
+}
+
+void alMoverSobreDetalle(BotonRapido* boton)
+{
+    if (boton->isEnabled())
+        boton->setSugerenciaActiva(false);
+}
+
+// ---------------------------------------------------------------------- Memo
+
+Memo::Memo(const QString& nombre, int pixeles, QWidget* padre) : QTextEdit(padre), pixeles_(pixeles)
+{
+    setObjectName(nombre);
+    setReadOnly(true);
+    setFrameShape(QFrame::NoFrame);
+    setFont(fuente(pixeles));
+    setFocusPolicy(Qt::NoFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    document()->setDocumentMargin(0);
+    QPalette p = palette();
+    p.setColor(QPalette::All, QPalette::Base, Qt::transparent);
+    setPalette(p);
+    viewport()->setAutoFillBackground(false);
+}
+
+void Memo::setTexto(const QString& texto)
+{
+    setPlainText(texto);
+    QTextCursor c(document());
+    c.select(QTextCursor::Document);
+    QTextBlockFormat f;
+    f.setLineHeight(pixeles_ + 1, QTextBlockFormat::FixedHeight);
+    c.mergeBlockFormat(f);
+}
+
+// -------------------------------------------------------------- the frames
+
+QPushButton* botonComando(const QString& nombre, const QString& titulo, QWidget* padre)
+{
+    auto* b = new QPushButton(titulo, padre);
+    b->setObjectName(nombre);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    b->setFont(fuente(11, true));
+    return b;
+}
+
+VentanaConversor::VentanaConversor(const QString& nombre, const QString& titulo, int ancho, int alto, QWidget* padre)
+    : QDialog(padre, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(nombre);
+    setWindowTitle(QStringLiteral("Cifral - ") + titulo);
+    setFixedSize(ancho, alto);
+    setSizeGripEnabled(false);
+    setWindowModality(Qt::WindowModal);
+}
+
+} // namespace cifral

@@ -1,0 +1,166 @@
+#include "shell/Informe.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QtGlobal>
+
+namespace cifral {
+
+Informe::Informe(const QString& nombre, QSize banda) : nombre_(nombre), banda_(banda)
+{
+}
+
+EtiquetaInforme& Informe::agregar(const QString& nombre, int x, int y, const QString& titulo, int pixeles, bool negrita)
+{
+    Q_ASSERT(!indice_.contains(nombre));
+    EtiquetaInforme e;
+    e.nombre = nombre;
+    e.posicion = QPoint(x, y);
+    e.titulo = titulo;
+    e.pixeles = pixeles;
+    e.negrita = negrita;
+    indice_.insert(nombre, etiquetas_.size());
+    etiquetas_.append(e);
+    return etiquetas_.last();
+}
+
+EtiquetaInforme& Informe::agregarFueraDeBanda(const QString& nombre, int x, int y, const QString& titulo, int pixeles,
+                                              bool negrita)
+{
+    EtiquetaInforme& e = agregar(nombre, x, y, titulo, pixeles, negrita);
+    e.enBanda = false;
+    return e;
+}
+
+EtiquetaInforme& Informe::modificable(const QString& nombre)
+{
+    const auto i = indice_.constFind(nombre);
+    if (i == indice_.constEnd())
+        qFatal("report %s has no label %s", qPrintable(nombre_), qPrintable(nombre));
+    return etiquetas_[*i];
+}
+
+const EtiquetaInforme& Informe::etiqueta(const QString& nombre) const
+{
+    return const_cast<Informe*>(this)->modificable(nombre);
+}
+
+void Informe::setCaption(const QString& etiqueta, const QString& texto)
+{
+    modificable(etiqueta).titulo = texto;
+}
+
+QString Informe::caption(const QString& etiqueta) const
+{
+    return this->etiqueta(etiqueta).titulo;
+}
+
+void Informe::setColor(const QString& etiqueta, const QColor& color)
+{
+    modificable(etiqueta).color = color;
+}
+
+void Informe::mover(const QString& etiqueta, QPoint posicion)
+{
+    modificable(etiqueta).posicion = posicion;
+}
+
+namespace {
+
+QFont fuenteDe(const EtiquetaInforme& e)
+{
+    QFont f(e.familia);
+    f.setPixelSize(e.pixeles);
+    f.setBold(e.negrita);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+constexpr int banderasTexto = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+
+} // namespace
+
+QRectF rectanguloEtiqueta(const Informe& informe, const EtiquetaInforme& e)
+{
+    const QPointF origen = e.enBanda ? QPointF(Margen, Margen) : QPointF(0, 0);
+    const QPointF arriba = origen + QPointF(e.posicion);
+    // Labels size themselves to their text and wrap only where they would
+    // run past the band's right edge.
+    const double derecha = Margen + informe.banda().width();
+    const double disponible = std::max(1.0, derecha - arriba.x());
+    const QFontMetricsF m(fuenteDe(e));
+    const double ancho = m.horizontalAdvance(e.titulo);
+    if (ancho <= disponible)
+        return QRectF(arriba, QSizeF(ancho, m.height()));
+    const QRectF envuelto = m.boundingRect(QRectF(arriba, QSizeF(disponible, 1e6)), banderasTexto, e.titulo);
+    return QRectF(arriba, QSizeF(disponible, envuelto.height()));
+}
+
+void pintarInforme(QPainter& p, const Informe& informe)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.fillRect(QRectF(0, 0, AnchoPagina, AltoPagina), Qt::white);
+    p.fillRect(QRectF(QPointF(Margen, Margen), QSizeF(informe.banda())), Qt::white);
+    for (const EtiquetaInforme& e : informe.etiquetas()) {
+        if (e.titulo.isEmpty())
+            continue;
+        const QRectF r = rectanguloEtiqueta(informe, e);
+        p.fillRect(r, Qt::white);
+        p.setFont(fuenteDe(e));
+        p.setPen(e.color);
+        p.drawText(r, banderasTexto, e.titulo);
+    }
+    p.restore();
+}
+
+void configurarImpresora(QPrinter& impresora)
+{
+    impresora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                        QPageLayout::Millimeter));
+    impresora.setFullPage(true);
+}
+
+bool imprimirInforme(const Informe& informe, QPrinter& impresora)
+{
+    QPainter p(&impresora);
+    if (!p.isActive())
+        return false;
+    // With a full page the painter starts at the paper corner; the margins
+    // are part of the drawing.
+    p.scale(impresora.resolution() / 96.0, impresora.resolution() / 96.0);
+    pintarInforme(p, informe);
+    return p.end();
+}
+
+bool guardarPdf(const Informe& informe, const QString& archivo)
+{
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(archivo);
+    impresora.setDocName(informe.nombre());
+    impresora.setCreator(QStringLiteral("Cifral v1.0"));
+    configurarImpresora(impresora);
+    return imprimirInforme(informe, impresora);
+}
+
+QImage imagenInforme(const Informe& informe, double puntosPorPulgada)
+{
+    const double escala = puntosPorPulgada / 96.0;
+    QImage img(qRound(AnchoPagina * escala), qRound(AltoPagina * escala), QImage::Format_RGB32);
+    img.setDotsPerMeterX(qRound(puntosPorPulgada / 0.0254));
+    img.setDotsPerMeterY(qRound(puntosPorPulgada / 0.0254));
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.scale(escala, escala);
+    pintarInforme(p, informe);
+    p.end();
+    return img;
+}
+
+} // namespace cifral

@@ -1,0 +1,87 @@
+// One-page reports: the page, its title band and its text labels, and the
+// painting of a report onto a printer, a PDF or an image.
+//
+// Every position is in pixels at 96 per inch. A label on the band is placed
+// from the band's top-left corner; a label outside the band from the page's
+// top-left corner. Labels are painted in the order they were added, each on
+// a white background sized to its text, so a later label covers an earlier
+// one at the same place.
+#pragma once
+
+#include <QColor>
+#include <QHash>
+#include <QList>
+#include <QPoint>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+
+class QPainter;
+class QPrinter;
+class QImage;
+
+namespace cifral {
+
+struct EtiquetaInforme {
+    QString nombre;
+    QPoint posicion;
+    QString titulo; // caption
+    int pixeles = 13;
+    bool negrita = false;
+    QColor color = Qt::black;
+    bool enBanda = true;
+    QString familia = QStringLiteral("Arial");
+};
+
+class Informe {
+public:
+    // A4 portrait, 10 mm margins, one white title band of the given size
+    // at the top-left corner of the printable area.
+    explicit Informe(const QString& nombre, QSize banda = QSize(718, 1035));
+
+    // Design of the form.
+    EtiquetaInforme& agregar(const QString& nombre, int x, int y, const QString& titulo, int pixeles = 13,
+                             bool negrita = false);
+    EtiquetaInforme& agregarFueraDeBanda(const QString& nombre, int x, int y, const QString& titulo, int pixeles = 13,
+                                         bool negrita = false);
+
+    // What the windows change before a preview.
+    void setCaption(const QString& etiqueta, const QString& texto);
+    QString caption(const QString& etiqueta) const;
+    void setColor(const QString& etiqueta, const QColor& color);
+    void mover(const QString& etiqueta, QPoint posicion);
+
+    const EtiquetaInforme& etiqueta(const QString& nombre) const;
+    bool tiene(const QString& nombre) const { return indice_.contains(nombre); }
+    const QList<EtiquetaInforme>& etiquetas() const { return etiquetas_; }
+    QString nombre() const { return nombre_; }
+    QSize banda() const { return banda_; }
+
+private:
+    EtiquetaInforme& modificable(const QString& nombre);
+
+    QString nombre_;
+    QSize banda_;
+    QList<EtiquetaInforme> etiquetas_;
+    QHash<QString, qsizetype> indice_;
+};
+
+// The page in 96-dpi pixels.
+inline constexpr double AnchoPagina = 210.0 / 25.4 * 96.0; // 793.7
+inline constexpr double AltoPagina = 297.0 / 25.4 * 96.0;  // 1122.5
+inline constexpr double Margen = 10.0 / 25.4 * 96.0;       // 37.8
+
+// Paints the page with the painter's coordinates in 96-dpi pixels from the
+// page's top-left corner.
+void pintarInforme(QPainter& p, const Informe& informe);
+// The rectangle a label occupies on the page, in 96-dpi pixels.
+QRectF rectanguloEtiqueta(const Informe& informe, const EtiquetaInforme& e);
+
+// A4 portrait with 10 mm margins; the painter's origin at the paper corner.
+void configurarImpresora(QPrinter& impresora);
+// Paints the report onto a configured printer (a real one or a PDF file).
+bool imprimirInforme(const Informe& informe, QPrinter& impresora);
+bool guardarPdf(const Informe& informe, const QString& archivo);
+QImage imagenInforme(const Informe& informe, double puntosPorPulgada = 96.0);
+
+} // namespace cifral

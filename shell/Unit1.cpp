@@ -1,0 +1,196 @@
+#include "shell/Unit1.h"
+
+#include "shell/Controles.h"
+#include "shell/Glifos.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QProxyStyle>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace cifral {
+
+namespace {
+
+const char* const D1 =
+    "Representación de Binario a su correspondiente representación en Entero en BSS, BCS, CA1, CA2 y Exceso.";
+const char* const D2 =
+    "Representación de Entero a su correspondiente representación en Binario en BSS, BCS, CA1, CA2 y Exceso.";
+const char* const D3 = "Representación de sistema en Punto Flotante a su correspondiente representación en Decimal.";
+const char* const D4 = "Representación de Decimal a su correspondiente representación en Punto Flotante.";
+const char* const D5 = "Representación de Decimal a IEEE 754 Simple Precisión (32 Bits). Cálculo del Error Absoluto y "
+                       "Error Relativo cometido.";
+const char* const D6 =
+    "Representación IEEE 754 Simple Precisión(32 bits) a Decimal. Cálculo del Error Absoluto Máximo.";
+const char* const D7 = "Suma y Resta entre dos números en Punto Flotante.";
+
+// The credits, one line per memo. The course edits the people, the course
+// and the institution here.
+const char* const Creditos[7] = {
+    "Sistema: Cifral (Punto Fijo y Punto Flotante)  Versión 1.0",
+    "Proyecto Arquitectura de Computadoras 2005 - Facultad de Ingeniería",
+    "Profesor: cátedra de Arquitectura de Computadoras",
+    "Alumnos:",
+    "Alumno/a 1  00000   alumno1@example.edu",
+    "Alumno/a 2  00000   alumno2@example.edu",
+    "Realizado entre Noviembre de 2005 y Marzo de 2006",
+};
+
+const int TopesCreditos[7] = {40, 64, 88, 112, 136, 160, 184};
+
+class EstiloPestanas : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override
+    {
+        if (m == PM_TabBarTabHSpace)
+            return 12;
+        return QProxyStyle::pixelMetric(m, o, w);
+    }
+};
+
+} // namespace
+
+TForm1::TForm1(QWidget* padre)
+    : QWidget(padre, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Cifral - Punto Fijo y Punto Flotante v1.0 "));
+    setFixedSize(598, 244);
+
+    TabControl1 = new QTabWidget(this);
+    TabControl1->setObjectName(QStringLiteral("TabControl1"));
+    TabControl1->setUsesScrollButtons(false);
+    TabControl1->setElideMode(Qt::ElideNone);
+    // Five tabs must fit the window's width: narrower tab padding.
+    auto* estilo = new EstiloPestanas;
+    estilo->setParent(TabControl1);
+    TabControl1->tabBar()->setStyle(estilo);
+    colocar(TabControl1, 0, 0, 598, 244);
+    for (const char* pestana : {"Punto Fijo", "Punto Flotante", "Representación IEEE 754 Simple Precisión",
+                                "Suma y Resta en Punto Flotante", "Acerca..."})
+        TabControl1->addTab(new QWidget, QString::fromUtf8(pestana));
+
+    // The controls stand on the tab control itself, the same for every tab.
+    SpeedButton1 = new BotonRapido(QStringLiteral("SpeedButton1"), glifoMarca(), {}, {}, TabControl1);
+    colocar(SpeedButton1, 24, 72, 57, 41);
+    SpeedButton2 = new BotonRapido(QStringLiteral("SpeedButton2"), glifoMarca(), {}, {}, TabControl1);
+    colocar(SpeedButton2, 24, 136, 57, 41);
+    Memo1 = new Memo(QStringLiteral("Memo1"), 15, TabControl1);
+    colocar(Memo1, 112, 72, 345, 49);
+    Memo2 = new Memo(QStringLiteral("Memo2"), 15, TabControl1);
+    colocar(Memo2, 112, 136, 345, 49);
+    for (int i = 0; i < 7; ++i) {
+        creditos[static_cast<std::size_t>(i)] = new Memo(QStringLiteral("Memo%1").arg(i + 3), 11, TabControl1);
+        colocar(creditos[static_cast<std::size_t>(i)], 32, TopesCreditos[i], 345, i == 2 ? 41 : 33);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton1, SpeedButton2, Memo1, Memo2})
+        w->raise();
+    for (Memo* m : creditos)
+        m->raise();
+
+    connect(TabControl1, &QTabWidget::currentChanged, this, &TForm1::TabControl1Change);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    FormCreate();
+}
+
+void TForm1::setConversor(int pestana, int boton, QDialog* conversor)
+{
+    conversores_.at(static_cast<std::size_t>(pestana)).at(static_cast<std::size_t>(boton)) = conversor;
+}
+
+void TForm1::FormCreate()
+{
+    ocultarMemos();
+}
+
+void TForm1::FormActivate()
+{
+    TabControl1Change();
+}
+
+void TForm1::TabControl1Change()
+{
+    struct Pestana {
+        const char* memo1;
+        const char* memo2; // nullptr: Memo2 keeps its text
+        bool segundoBoton;
+    };
+    static const Pestana pestanas[4] = {{D1, D2, true}, {D3, D4, true}, {D5, D6, true}, {D7, nullptr, false}};
+    const int i = TabControl1->currentIndex();
+    if (i >= 0 && i < 4) {
+        const Pestana& p = pestanas[i];
+        Memo1->setTexto(QString::fromUtf8(p.memo1));
+        if (p.memo2 != nullptr)
+            Memo2->setTexto(QString::fromUtf8(p.memo2));
+        SpeedButton1->setVisible(true);
+        SpeedButton2->setVisible(p.segundoBoton);
+        Memo2->setVisible(p.segundoBoton);
+        ocultarMemos();
+    } else if (i == 4) {
+        Memo1->clear();
+        SpeedButton1->setVisible(false);
+        SpeedButton2->setVisible(false);
+        Memo2->setVisible(false);
+        verMemos();
+        for (int k = 0; k < 7; ++k)
+            creditos[static_cast<std::size_t>(k)]->setTexto(QString::fromUtf8(Creditos[k]));
+    }
+}
+
+void TForm1::verMemos()
+{
+    for (Memo* m : creditos)
+        m->setVisible(true);
+}
+
+void TForm1::ocultarMemos()
+{
+    for (Memo* m : creditos)
+        m->setVisible(false);
+}
+
+void TForm1::abrir(QDialog* conversor)
+{
+    if (conversor == nullptr)
+        return;
+    conversor->exec();
+    // Offscreen or without a window manager nothing reactivates the main
+    // window after a modal window closes: do it here, and show the selected
+    // tab again.
+    activateWindow();
+    FormActivate();
+}
+
+void TForm1::SpeedButton1Click()
+{
+    const int i = TabControl1->currentIndex();
+    if (i >= 0 && i < 4)
+        abrir(conversores_[static_cast<std::size_t>(i)][0]);
+}
+
+void TForm1::SpeedButton2Click()
+{
+    const int i = TabControl1->currentIndex();
+    if (i >= 0 && i < 3)
+        abrir(conversores_[static_cast<std::size_t>(i)][1]);
+}
+
+bool TForm1::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QWidget::event(e);
+}
+
+void TForm1::closeEvent(QCloseEvent* e)
+{
+    // Closing the main window ends the program, whatever else is open.
+    QWidget::closeEvent(e);
+    QCoreApplication::quit();
+}
+
+} // namespace cifral

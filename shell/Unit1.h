@@ -1,0 +1,53 @@
+// The main window: five tabs, each describing a family of conversions with
+// one or two buttons that open its converters; the last tab shows the
+// credits.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QDialog;
+class QTabWidget;
+
+namespace cifral {
+
+class BotonRapido;
+class Memo;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* padre = nullptr);
+
+    // The converters that the two buttons open on each of the four first
+    // tabs; nullptr opens nothing.
+    void setConversor(int pestana, int boton, QDialog* conversor);
+
+    void FormCreate();
+    void FormActivate();
+    void TabControl1Change();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void verMemos();
+    void ocultarMemos();
+
+    QTabWidget* TabControl1;
+    BotonRapido* SpeedButton1;
+    BotonRapido* SpeedButton2;
+    Memo* Memo1;
+    Memo* Memo2;
+    std::array<Memo*, 7> creditos; // Memo3 .. Memo9
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void abrir(QDialog* conversor);
+
+    std::array<std::array<QDialog*, 2>, 4> conversores_{};
+};
+
+} // namespace cifral
