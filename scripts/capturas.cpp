@@ -1,12 +1,20 @@
-// Saves pictures of the windows and reports for the README: run through
-// scripts/capturas, which passes the folder to write into.
+// Saves pictures of the windows, their messages and their reports: run
+// through scripts/capturas, which passes the folder to write into.
+#include "fixed/UnitUno.h"
+#include "fixed/UnitUnob.h"
 #include "shell/Arranque.h"
+#include "shell/Informe.h"
+#include "shell/Servicios.h"
 #include "shell/Unit1.h"
+#include "shell/VisorAyuda.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QMessageBox>
+#include <QPainter>
 #include <QTabWidget>
-#include <QWidget>
+#include <QTest>
 
 #include <cstdio>
 
@@ -16,10 +24,79 @@ namespace {
 
 QString carpeta;
 
+void guardarImagen(const QImage& img, const QString& nombre)
+{
+    img.save(QDir(carpeta).filePath(nombre + QStringLiteral(".png")));
+    std::printf("%s.png\n", qPrintable(nombre));
+}
+
 void guardar(QWidget* w, const QString& nombre)
 {
-    w->grab().save(QDir(carpeta).filePath(nombre + QStringLiteral(".png")));
-    std::printf("%s.png\n", qPrintable(nombre));
+    guardarImagen(w->grab().toImage(), nombre);
+}
+
+// Messages are drawn over the window that shows them, as the user sees it.
+struct MensajesDibujados : ServicioMensajes {
+    QString ultimo;
+    QImage imagen;
+    void mostrar(QWidget* ventana, const QString& texto) override
+    {
+        ultimo = texto;
+        QMessageBox caja(QMessageBox::NoIcon, tituloAplicacion(), texto, QMessageBox::Ok);
+        caja.show();
+        QApplication::processEvents();
+        QImage fondo = ventana->grab().toImage();
+        const QImage frente = caja.grab().toImage();
+        QPainter p(&fondo);
+        p.fillRect(fondo.rect(), QColor(0, 0, 0, 40));
+        const QPoint esquina((fondo.width() - frente.width()) / 2, (fondo.height() - frente.height()) / 2);
+        p.drawImage(esquina, frente);
+        p.setPen(Qt::darkGray);
+        p.drawRect(QRect(esquina, frente.size()).adjusted(0, 0, -1, -1));
+        p.end();
+        imagen = fondo;
+        caja.hide();
+    }
+};
+
+struct VistaGuardada : ServicioVistaPrevia {
+    QString nombre;
+    void mostrar(const Informe& informe, QWidget*) override
+    {
+        guardarImagen(imagenInforme(informe), nombre);
+        guardarPdf(informe, QDir(carpeta).filePath(nombre + QStringLiteral(".pdf")));
+    }
+};
+
+void elegir(QComboBox* c, int i)
+{
+    c->setCurrentIndex(i);
+    emit c->activated(i);
+}
+
+void formUno(Formularios& f, MensajesDibujados& mensajes, VistaGuardada& vista)
+{
+    TFormUno* w = f.FormUno;
+    w->show();
+    QApplication::processEvents();
+    guardar(w, QStringLiteral("binario-entero-inicio"));
+    auto convertir = [&](int sistema, int bits, const QString& cadena) {
+        QTest::mouseClick(w->RadioGroup1->boton(sistema), Qt::LeftButton);
+        elegir(w->ComboBox1, bits - 2);
+        w->Edit1->selectAll();
+        QTest::keyClicks(w->Edit1, cadena);
+        QTest::mouseClick(w->Button1, Qt::LeftButton);
+        QApplication::processEvents();
+    };
+    convertir(1, 4, QStringLiteral("1011"));
+    guardar(w, QStringLiteral("binario-entero"));
+    vista.nombre = QStringLiteral("informe-binario-entero");
+    w->SpeedButton1Click();
+    convertir(0, 32, QString(32, QLatin1Char('1')));
+    guardar(w, QStringLiteral("binario-entero-bss32"));
+    convertir(0, 8, QStringLiteral("0101"));
+    guardarImagen(mensajes.imagen, QStringLiteral("binario-entero-mensaje-longitud"));
+    w->hide();
 }
 
 } // namespace
@@ -29,6 +106,10 @@ int main(int argc, char** argv)
     QApplication aplicacion(argc, argv);
     carpeta = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     prepararAplicacion();
+    MensajesDibujados mensajes;
+    VistaGuardada vista;
+    instalarMensajes(&mensajes);
+    instalarVistaPrevia(&vista);
     Formularios f;
     f.crear();
     f.Form1->show();
@@ -36,6 +117,15 @@ int main(int argc, char** argv)
         f.Form1->TabControl1->setCurrentIndex(i);
         QApplication::processEvents();
         guardar(f.Form1, QStringLiteral("principal-%1").arg(i));
+    }
+    f.Form1->TabControl1->setCurrentIndex(0);
+    formUno(f, mensajes, vista);
+
+    VisorAyuda visor;
+    for (const char* ayuda : {"HELP1.hlp", "HELP2.hlp", "HELP3.hlp"}) {
+        visor.abrirContenido(QString::fromLatin1(ayuda));
+        QApplication::processEvents();
+        guardar(&visor, QStringLiteral("ayuda-") + QString::fromLatin1(ayuda).section(QLatin1Char('.'), 0, 0));
     }
     return 0;
 }

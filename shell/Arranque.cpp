@@ -1,5 +1,7 @@
 #include "shell/Arranque.h"
 
+#include "fixed/UnitUno.h"
+#include "fixed/UnitUnob.h"
 #include "shell/Controles.h"
 #include "shell/Glifos.h"
 #include "shell/Servicios.h"
@@ -23,6 +25,10 @@ void Formularios::crear()
 {
     principal_ = std::make_unique<TForm1>();
     Form1 = principal_.get();
+    // Each report form is made just before the converter that fills it.
+    Form2a = std::make_unique<TForm2a>();
+    FormUno = new TFormUno(Form2a.get(), Form1);
+    Form1->setConversor(0, 0, FormUno);
 }
 
 void prepararAplicacion()

@@ -8,6 +8,8 @@
 namespace cifral {
 
 class TForm1;
+class TFormUno;
+class TForm2a;
 
 // The windows of the program, each in one reference. The main window owns
 // the converter windows; the report forms live beside it.
@@ -21,7 +23,11 @@ struct Formularios {
     // buttons to the converters.
     void crear();
 
+    // The report forms, declared first so that they outlive the windows.
+    std::unique_ptr<TForm2a> Form2a;
+
     TForm1* Form1 = nullptr;
+    TFormUno* FormUno = nullptr;
 
 private:
     std::unique_ptr<TForm1> principal_;

@@ -35,6 +35,23 @@ QFont fuente(int pixeles, bool negrita)
     return f;
 }
 
+QLabel* rotulo(const QString& nombre, const QString& titulo, QWidget* padre, int pixeles, bool negrita)
+{
+    auto* l = new QLabel(titulo, padre);
+    l->setObjectName(nombre);
+    l->setFont(fuente(pixeles, negrita));
+    return l;
+}
+
+void deshabilitarLegible(QWidget* contenedor)
+{
+    QPalette p = contenedor->palette();
+    for (auto rol : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Base, QPalette::Window})
+        p.setColor(QPalette::Disabled, rol, p.color(QPalette::Active, rol));
+    contenedor->setPalette(p);
+    contenedor->setEnabled(false);
+}
+
 void colocar(QWidget* w, int x, int y, int ancho, int alto)
 {
     w->setGeometry(x, y, ancho, alto);

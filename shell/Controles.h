@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QDialog>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,6 +26,13 @@ QColor colorCaraBoton(); // the face of buttons and memos
 
 // Arial of the given size in pixels.
 QFont fuente(int pixeles, bool negrita = false);
+
+// A label with its control name, caption and font.
+QLabel* rotulo(const QString& nombre, const QString& titulo, QWidget* padre, int pixeles = 11, bool negrita = false);
+
+// Disables a container so that nothing in it takes input, while its texts
+// stay as readable as when enabled.
+void deshabilitarLegible(QWidget* contenedor);
 
 // Places a widget at a position and size in pixels of its parent.
 void colocar(QWidget* w, int x, int y, int ancho, int alto);

@@ -107,10 +107,16 @@ void pintarInforme(QPainter& p, const Informe& informe)
     p.setRenderHint(QPainter::TextAntialiasing);
     p.fillRect(QRectF(0, 0, AnchoPagina, AltoPagina), Qt::white);
     p.fillRect(QRectF(QPointF(Margen, Margen), QSizeF(informe.banda())), Qt::white);
+    const QRectF banda(QPointF(Margen, Margen), QSizeF(informe.banda()));
     for (const EtiquetaInforme& e : informe.etiquetas()) {
         if (e.titulo.isEmpty())
             continue;
+        // What lies beyond the band's bottom is cut off, as on a band of
+        // that height; labels outside the band stand on the page itself.
         const QRectF r = rectanguloEtiqueta(informe, e);
+        if (e.enBanda && r.top() >= banda.bottom())
+            continue;
+        p.setClipRect(e.enBanda ? banda : QRectF(0, 0, AnchoPagina, AltoPagina));
         p.fillRect(r, Qt::white);
         p.setFont(fuenteDe(e));
         p.setPen(e.color);

@@ -42,6 +42,12 @@ inline void ShowMessage(QWidget* ventana, const QString& texto)
 // and the fault's message is shown in a message box.
 void ejecutarManejador(QWidget* ventana, const std::function<void()>& manejador);
 
+// A window's method as an event handler that runs inside that boundary.
+template <class Ventana> std::function<void()> manejador(Ventana* ventana, void (Ventana::*metodo)())
+{
+    return [ventana, metodo] { ejecutarManejador(ventana, [ventana, metodo] { (ventana->*metodo)(); }); };
+}
+
 // ---------------------------------------------------------------------- help
 
 class VisorDeAyuda {

@@ -1,0 +1,170 @@
+// The main window: start-up state, the tabs, and opening a converter.
+#include "Apoyo.h"
+
+#include "fixed/UnitUno.h"
+#include "shell/Unit1.h"
+
+#include <QDialog>
+#include <QTabWidget>
+#include <QTimer>
+
+using namespace cifral;
+using namespace prueba;
+
+namespace {
+
+const char* const D[7] = {
+    "Representación de Binario a su correspondiente representación en Entero en BSS, BCS, CA1, CA2 y Exceso.",
+    "Representación de Entero a su correspondiente representación en Binario en BSS, BCS, CA1, CA2 y Exceso.",
+    "Representación de sistema en Punto Flotante a su correspondiente representación en Decimal.",
+    "Representación de Decimal a su correspondiente representación en Punto Flotante.",
+    "Representación de Decimal a IEEE 754 Simple Precisión (32 Bits). Cálculo del Error Absoluto y Error Relativo "
+    "cometido.",
+    "Representación IEEE 754 Simple Precisión(32 bits) a Decimal. Cálculo del Error Absoluto Máximo.",
+    "Suma y Resta entre dos números en Punto Flotante.",
+};
+
+QString d(int i)
+{
+    return QString::fromUtf8(D[i - 1]);
+}
+
+} // namespace
+
+class TestPrincipal : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Formularios> f;
+    TForm1* w = nullptr;
+
+    bool creditosVisibles(bool visibles)
+    {
+        for (Memo* m : w->creditos)
+            if (m->isVisible() != visibles)
+                return false;
+        return true;
+    }
+
+private slots:
+    void initTestCase() { prepararAplicacion(); }
+
+    void init()
+    {
+        f = std::make_unique<Formularios>();
+        f->crear();
+        w = f->Form1;
+        mostrarYActivar(w);
+    }
+
+    void cleanup() { f.reset(); }
+
+    void startUp()
+    {
+        QCOMPARE(w->windowTitle(), QString("Cifral - Punto Fijo y Punto Flotante v1.0 "));
+        QCOMPARE(w->size(), QSize(598, 244));
+        QCOMPARE(w->minimumSize(), w->maximumSize());
+        QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(w->TabControl1->count(), 5);
+        QCOMPARE(w->TabControl1->tabText(2), QString("Representación IEEE 754 Simple Precisión"));
+        QCOMPARE(w->TabControl1->tabText(4), QString("Acerca..."));
+        QCOMPARE(w->TabControl1->currentIndex(), 0);
+        QCOMPARE(w->Memo1->texto(), d(1));
+        QCOMPARE(w->Memo2->texto(), d(2));
+        QVERIFY(w->SpeedButton1->isVisible() && w->SpeedButton2->isVisible() && w->Memo2->isVisible());
+        QVERIFY(creditosVisibles(false));
+        QCOMPARE(w->SpeedButton1->geometry(), QRect(24, 72, 57, 41));
+        QVERIFY(!w->SpeedButton1->icon().isNull());
+        QVERIFY(w->SpeedButton1->text().isEmpty());
+        QCOMPARE(tituloAplicacion(), QString("Cifral - Punto Fijo y Punto Flotante"));
+        // The start-up help file stands for the whole application until an
+        // "Ayuda" replaces it.
+        QVERIFY(QDir::isAbsolutePath(ayuda().archivo()));
+        QVERIFY(ayuda().archivo().endsWith("Ayudas/HELP3.HLP"));
+    }
+
+    void tabs_data()
+    {
+        QTest::addColumn<int>("pestana");
+        QTest::addColumn<QString>("memo1");
+        QTest::addColumn<QString>("memo2");
+        QTest::addColumn<bool>("segundo");
+        QTest::newRow("Punto Fijo") << 0 << d(1) << d(2) << true;
+        QTest::newRow("Punto Flotante") << 1 << d(3) << d(4) << true;
+        QTest::newRow("IEEE") << 2 << d(5) << d(6) << true;
+        // Memo2 keeps the text of the tab shown before.
+        QTest::newRow("Suma y Resta") << 3 << d(7) << d(6) << false;
+    }
+
+    void tabs()
+    {
+        QFETCH(int, pestana);
+        QFETCH(QString, memo1);
+        QFETCH(QString, memo2);
+        QFETCH(bool, segundo);
+        w->TabControl1->setCurrentIndex(2);
+        w->TabControl1->setCurrentIndex(pestana);
+        QCOMPARE(w->Memo1->texto(), memo1);
+        QCOMPARE(w->Memo2->texto(), memo2);
+        QVERIFY(w->SpeedButton1->isVisible());
+        QCOMPARE(w->SpeedButton2->isVisible(), segundo);
+        QCOMPARE(w->Memo2->isVisible(), segundo);
+        QVERIFY(w->Memo1->isVisible());
+        QVERIFY(creditosVisibles(false));
+    }
+
+    void aboutAndBack()
+    {
+        w->TabControl1->setCurrentIndex(4);
+        QVERIFY(w->Memo1->isVisible());
+        QCOMPARE(w->Memo1->texto(), QString());
+        QVERIFY(!w->SpeedButton1->isVisible() && !w->SpeedButton2->isVisible() && !w->Memo2->isVisible());
+        QVERIFY(creditosVisibles(true));
+        QCOMPARE(w->creditos[0]->texto(), QString("Sistema: Cifral (Punto Fijo y Punto Flotante)  Versión 1.0"));
+        QVERIFY(w->creditos[2]->texto().startsWith("Profesor: "));
+        QCOMPARE(w->creditos[3]->texto(), QString("Alumnos:"));
+        QVERIFY(w->creditos[4]->texto().contains(QRegularExpression("^.+  \\d+   \\S+@\\S+$")));
+        QCOMPARE(w->creditos[6]->texto(), QString("Realizado entre Noviembre de 2005 y Marzo de 2006"));
+        w->TabControl1->setCurrentIndex(0);
+        QCOMPARE(w->Memo1->texto(), d(1));
+        QVERIFY(w->SpeedButton1->isVisible() && w->SpeedButton2->isVisible() && w->Memo2->isVisible());
+        QVERIFY(creditosVisibles(false));
+    }
+
+    // A converter is modal; when it is closed the main window shows the
+    // selected tab again, and the converter keeps what it showed.
+    void openAndCloseConverter()
+    {
+        TFormUno* uno = f->FormUno;
+        QTimer::singleShot(0, uno, [uno] {
+            QVERIFY(uno->isVisible());
+            QVERIFY(uno->isModal());
+            uno->Edit2->setText("quedó");
+            uno->close();
+        });
+        QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+        QVERIFY(!uno->isVisible());
+        QCOMPARE(w->Memo1->texto(), d(1));
+        QCOMPARE(w->Memo2->texto(), d(2));
+        QString visto;
+        QTimer::singleShot(0, uno, [uno, &visto] {
+            visto = uno->Edit2->text();
+            uno->close();
+        });
+        QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+        QCOMPARE(visto, QString("quedó"));
+    }
+
+    void buttonsWithoutConverterOpenNothing()
+    {
+        w->TabControl1->setCurrentIndex(3);
+        w->SpeedButton2Click();
+        w->TabControl1->setCurrentIndex(4);
+        w->SpeedButton1Click();
+        w->SpeedButton2Click();
+        for (QDialog* dlg : w->findChildren<QDialog*>())
+            QVERIFY(!dlg->isVisible());
+    }
+};
+
+QTEST_MAIN(TestPrincipal)
+#include "tst_principal.moc"
