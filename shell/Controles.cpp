@@ -6,8 +6,8 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QTextBlockFormat>
-#include <QTextCursor>
+#include <QPainter>
+#include <QTextLayout>
 #include <QVBoxLayout>
 
 namespace cifral {
@@ -255,31 +255,38 @@ void alMoverSobreDetalle(BotonRapido* boton)
 
 // ---------------------------------------------------------------------- Memo
 
-Memo::Memo(const QString& nombre, int pixeles, QWidget* padre) : QTextEdit(padre), pixeles_(pixeles)
+Memo::Memo(const QString& nombre, int pixeles, QWidget* padre) : QWidget(padre)
 {
     setObjectName(nombre);
-    setReadOnly(true);
-    setFrameShape(QFrame::NoFrame);
     setFont(fuente(pixeles));
-    setFocusPolicy(Qt::NoFocus);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setTextInteractionFlags(Qt::NoTextInteraction);
-    document()->setDocumentMargin(0);
-    QPalette p = palette();
-    p.setColor(QPalette::All, QPalette::Base, Qt::transparent);
-    setPalette(p);
-    viewport()->setAutoFillBackground(false);
 }
 
 void Memo::setTexto(const QString& texto)
 {
-    setPlainText(texto);
-    QTextCursor c(document());
-    c.select(QTextCursor::Document);
-    QTextBlockFormat f;
-    f.setLineHeight(pixeles_ + 1, QTextBlockFormat::FixedHeight);
-    c.mergeBlockFormat(f);
+    texto_ = texto;
+    update();
+}
+
+void Memo::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::WindowText));
+    QTextLayout capa(texto_, font());
+    QTextOption opcion;
+    opcion.setWrapMode(QTextOption::WordWrap);
+    capa.setTextOption(opcion);
+    const int alto = font().pixelSize() + 1;
+    capa.beginLayout();
+    for (int y = 1; y < height();) {
+        QTextLine linea = capa.createLine();
+        if (!linea.isValid())
+            break;
+        linea.setLineWidth(width() - 2);
+        linea.setPosition(QPointF(1, y));
+        y += alto;
+    }
+    capa.endLayout();
+    capa.draw(&p, QPointF(0, 0));
 }
 
 // -------------------------------------------------------------- the frames

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextEdit>
 #include <QToolButton>
 
 #include <functional>
@@ -115,19 +114,23 @@ private:
     bool sugerenciaActiva_ = true;
 };
 
-// A read-only memo without border on the face of the control it stands on.
-// Its lines are spaced one pixel more than the font, as the windows were
-// drawn with.
-class Memo : public QTextEdit {
+// A read-only memo without border on the face of the control it stands on:
+// its text wrapped at word boundaries, lines spaced one pixel more than the
+// font, as the windows were drawn with.
+class Memo : public QWidget {
     Q_OBJECT
 
 public:
     Memo(const QString& nombre, int pixeles, QWidget* padre);
     void setTexto(const QString& texto);
-    QString texto() const { return toPlainText(); }
+    void clear() { setTexto(QString()); }
+    QString texto() const { return texto_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
 
 private:
-    int pixeles_;
+    QString texto_;
 };
 
 // A push button with a bold caption that Enter never presses by itself.
