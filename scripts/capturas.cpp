@@ -2,6 +2,8 @@
 // through scripts/capturas, which passes the folder to write into.
 #include "fixed/UnitUno.h"
 #include "fixed/UnitUnob.h"
+#include "floating/Unit3.h"
+#include "floating/Unitrep.h"
 #include "shell/Arranque.h"
 #include "shell/Informe.h"
 #include "shell/Servicios.h"
@@ -99,6 +101,45 @@ void formUno(Formularios& f, MensajesDibujados& mensajes, VistaGuardada& vista)
     w->hide();
 }
 
+void form3(TForm3* w, MensajesDibujados& mensajes, VistaGuardada& vista)
+{
+    w->show();
+    QApplication::processEvents();
+    guardar(w, QStringLiteral("binario-decimal-inicio"));
+    auto configurar = [&](int tipo, int n, int sm, int implicito, int m, int se) {
+        QTest::mouseClick(w->RadioGroup1->boton(tipo), Qt::LeftButton);
+        QTest::mouseClick(w->RadioGroup2->boton(sm), Qt::LeftButton);
+        QTest::mouseClick(w->RadioGroup4->boton(se), Qt::LeftButton);
+        elegir(w->ComboBox1, n - 2);
+        elegir(w->ComboBox2, m - 2);
+        if (implicito >= 0)
+            elegir(w->ComboBox3, implicito);
+    };
+    auto evaluar = [&](const QString& mantisa, const QString& exponente) {
+        w->Edit5->selectAll();
+        QTest::keyClicks(w->Edit5, mantisa);
+        w->Edit6->selectAll();
+        QTest::keyClicks(w->Edit6, exponente);
+        QTest::mouseClick(w->Button1, Qt::LeftButton);
+        QApplication::processEvents();
+    };
+    configurar(1, 8, 3, 1, 4, 4);
+    guardar(w, QStringLiteral("binario-decimal-configurado"));
+    evaluar(QStringLiteral("11010010"), QStringLiteral("0110"));
+    guardar(w, QStringLiteral("binario-decimal"));
+    vista.nombre = QStringLiteral("informe-binario-decimal-ca2");
+    w->SpeedButton1Click();
+    configurar(0, 8, 0, -1, 4, 1);
+    evaluar(QStringLiteral("10110010"), QStringLiteral("1000"));
+    guardar(w, QStringLiteral("binario-decimal-bss"));
+    vista.nombre = QStringLiteral("informe-binario-decimal-bss");
+    w->SpeedButton1Click();
+    configurar(1, 8, 1, 1, 4, 1);
+    evaluar(QStringLiteral("10010010"), QStringLiteral("0011"));
+    guardarImagen(mensajes.imagen, QStringLiteral("binario-decimal-mensaje-normalizada"));
+    w->hide();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -120,6 +161,9 @@ int main(int argc, char** argv)
     }
     f.Form1->TabControl1->setCurrentIndex(0);
     formUno(f, mensajes, vista);
+    TForm2 informe3;
+    TForm3 conversor3(&informe3, nullptr);
+    form3(&conversor3, mensajes, vista);
 
     VisorAyuda visor;
     for (const char* ayuda : {"HELP1.hlp", "HELP2.hlp", "HELP3.hlp"}) {

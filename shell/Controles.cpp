@@ -52,12 +52,59 @@ void deshabilitarLegible(QWidget* contenedor)
     contenedor->setEnabled(false);
 }
 
+namespace {
+
+const char* const SugerenciaApagada = "cifralSugerenciaApagada";
+
+class FiltroSugerencia : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::ToolTip && o->property(SugerenciaApagada).toBool()) {
+            e->ignore();
+            return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void setSugerenciaActiva(QWidget* w, bool activa)
+{
+    if (!w->property(SugerenciaApagada).isValid())
+        w->installEventFilter(new FiltroSugerencia(w));
+    w->setProperty(SugerenciaApagada, !activa);
+}
+
+bool sugerenciaActiva(const QWidget* w)
+{
+    return !w->property(SugerenciaApagada).toBool();
+}
+
 void colocar(QWidget* w, int x, int y, int ancho, int alto)
 {
     w->setGeometry(x, y, ancho, alto);
 }
 
 // ---------------------------------------------------------------- RadioGroup
+
+namespace {
+
+// An item answers a click anywhere on its row, not only on its circle and
+// caption.
+class BotonRadio : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& p) const override { return rect().contains(p); }
+};
+
+} // namespace
 
 RadioGroup::RadioGroup(const QString& nombre, const QString& titulo, const QStringList& items, QWidget* padre)
     : QGroupBox(titulo, padre), grupo_(new QButtonGroup(this))
@@ -67,7 +114,7 @@ RadioGroup::RadioGroup(const QString& nombre, const QString& titulo, const QStri
     capa->setContentsMargins(8, 4, 8, 4);
     capa->setSpacing(0);
     for (int i = 0; i < items.size(); ++i) {
-        auto* b = new QRadioButton(items[i], this);
+        auto* b = new BotonRadio(items[i], this);
         b->setObjectName(nombre + QStringLiteral("_") + QString::number(i));
         grupo_->addButton(b, i);
         capa->addWidget(b);
@@ -226,13 +273,14 @@ BotonRapido::BotonRapido(const QString& nombre, const QIcon& glifo, const QStrin
     }
 }
 
-bool BotonRapido::event(QEvent* e)
+void BotonRapido::setSugerenciaActiva(bool activa)
 {
-    if (e->type() == QEvent::ToolTip && !sugerenciaActiva_) {
-        e->ignore();
-        return true;
-    }
-    return QToolButton::event(e);
+    cifral::setSugerenciaActiva(this, activa);
+}
+
+bool BotonRapido::sugerenciaActiva() const
+{
+    return cifral::sugerenciaActiva(this);
 }
 
 void BotonRapido::mouseMoveEvent(QMouseEvent* e)

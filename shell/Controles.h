@@ -33,6 +33,11 @@ QLabel* rotulo(const QString& nombre, const QString& titulo, QWidget* padre, int
 // stay as readable as when enabled.
 void deshabilitarLegible(QWidget* contenedor);
 
+// A control's hint (its tool tip) can be switched off and on again; while
+// off it is not shown, and its text stays.
+void setSugerenciaActiva(QWidget* w, bool activa);
+bool sugerenciaActiva(const QWidget* w);
+
 // Places a widget at a position and size in pixels of its parent.
 void colocar(QWidget* w, int x, int y, int ancho, int alto);
 
@@ -100,18 +105,14 @@ public:
     BotonRapido(const QString& nombre, const QIcon& glifo, const QString& titulo, const QString& sugerencia,
                 QWidget* padre);
 
-    void setSugerenciaActiva(bool activa) { sugerenciaActiva_ = activa; }
-    bool sugerenciaActiva() const { return sugerenciaActiva_; }
+    void setSugerenciaActiva(bool activa);
+    bool sugerenciaActiva() const;
 
 signals:
     void movimiento();
 
 protected:
-    bool event(QEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
-
-private:
-    bool sugerenciaActiva_ = true;
 };
 
 // A read-only memo without border on the face of the control it stands on:

@@ -117,10 +117,16 @@ void pintarInforme(QPainter& p, const Informe& informe)
         if (e.enBanda && r.top() >= banda.bottom())
             continue;
         p.setClipRect(e.enBanda ? banda : QRectF(0, 0, AnchoPagina, AltoPagina));
-        p.fillRect(r, Qt::white);
+        // The white background reaches a pixel beyond the text box, so that
+        // it also covers the smoothed edges of a label printed under it.
+        p.fillRect(r.adjusted(-1, -1, 1, 1), Qt::white);
         p.setFont(fuenteDe(e));
         p.setPen(e.color);
-        p.drawText(r, banderasTexto, e.titulo);
+        // A label that fits its line is drawn on one line, whatever the
+        // rounding of the glyph advances.
+        const bool cabe = r.height() < QFontMetricsF(fuenteDe(e)).height() * 1.5;
+        p.drawText(r, cabe ? (Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip) : banderasTexto,
+                   e.titulo);
     }
     p.restore();
 }
