@@ -1,5 +1,7 @@
 #include "shell/Arranque.h"
 
+#include "fixed/UnitDos.h"
+#include "fixed/UnitDosb.h"
 #include "fixed/UnitUno.h"
 #include "fixed/UnitUnob.h"
 #include "shell/Controles.h"
@@ -29,6 +31,9 @@ void Formularios::crear()
     Form2a = std::make_unique<TForm2a>();
     FormUno = new TFormUno(Form2a.get(), Form1);
     Form1->setConversor(0, 0, FormUno);
+    reporte2 = std::make_unique<Treporte2>();
+    FormDos = new TFormDos(reporte2.get(), Form1);
+    Form1->setConversor(0, 1, FormDos);
 }
 
 void prepararAplicacion()

@@ -10,6 +10,8 @@ namespace cifral {
 class TForm1;
 class TFormUno;
 class TForm2a;
+class TFormDos;
+class Treporte2;
 
 // The windows of the program, each in one reference. The main window owns
 // the converter windows; the report forms live beside it.
@@ -25,9 +27,11 @@ struct Formularios {
 
     // The report forms, declared first so that they outlive the windows.
     std::unique_ptr<TForm2a> Form2a;
+    std::unique_ptr<Treporte2> reporte2;
 
     TForm1* Form1 = nullptr;
     TFormUno* FormUno = nullptr;
+    TFormDos* FormDos = nullptr;
 
 private:
     std::unique_ptr<TForm1> principal_;
