@@ -184,7 +184,7 @@ void TFormUno::Edit1Change()
 
 void TFormUno::Button1Click()
 {
-    const std::string s = Edit1->text().toStdString();
+    const std::string s = textoDeEntrada(Edit1->text());
     const int n = longitud();
     if (!longitudCorrecta(s, n) || !esBinario(s, n)) {
         if (ComboBox1->currentIndex() == -1) {

@@ -350,8 +350,8 @@ void TForm3::Button1Click()
     const int m = f.longitudExponente;
     const QString mantisa = Edit5->text();
     const QString exponente = Edit6->text();
-    const std::string bitsMantisa = mantisa.toStdString();
-    const std::string bitsExponente = exponente.toStdString();
+    const std::string bitsMantisa = textoDeEntrada(mantisa);
+    const std::string bitsExponente = textoDeEntrada(exponente);
 
     switch (controlarBits(bitsMantisa, n, bitsExponente, m)) {
     case LongitudIncorrecta:

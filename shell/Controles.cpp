@@ -85,6 +85,15 @@ bool sugerenciaActiva(const QWidget* w)
     return !w->property(SugerenciaApagada).toBool();
 }
 
+std::string textoDeEntrada(const QString& texto)
+{
+    std::string r;
+    r.reserve(static_cast<std::size_t>(texto.size()));
+    for (QChar c : texto)
+        r += c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '?';
+    return r;
+}
+
 void colocar(QWidget* w, int x, int y, int ancho, int alto)
 {
     w->setGeometry(x, y, ancho, alto);

@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include <functional>
+#include <string>
 
 namespace cifral {
 
@@ -37,6 +38,11 @@ void deshabilitarLegible(QWidget* contenedor);
 // off it is not shown, and its text stays.
 void setSugerenciaActiva(QWidget* w, bool activa);
 bool sugerenciaActiva(const QWidget* w);
+
+// The text of an entry as the computing routines read it: one character for
+// each character typed ('?' for one outside ASCII), so that lengths count
+// what the user sees.
+std::string textoDeEntrada(const QString& texto);
 
 // Places a widget at a position and size in pixels of its parent.
 void colocar(QWidget* w, int x, int y, int ancho, int alto);

@@ -262,6 +262,13 @@ private slots:
         QCOMPARE(w->Edit12->text(), QString());
         evaluar("1011", "1a1");
         QCOMPARE(g->mensajes.textos.last(), QString("Ingrese números en Binario"));
+        // A character outside ASCII counts as one character.
+        w->Edit5->setText(QString::fromUtf8("10ñ1"));
+        QTest::mouseClick(w->Button1, Qt::LeftButton);
+        QCOMPARE(g->mensajes.textos.last(), QString("Ingrese números en Binario"));
+        w->Edit5->setText(QString::fromUtf8("1ñ1"));
+        QTest::mouseClick(w->Button1, Qt::LeftButton);
+        QCOMPARE(g->mensajes.textos.last(), QString("Ingrese la longitud de mantisa y exponente correctas"));
     }
 
     // The exponent is still evaluated, and the range box is rewritten from
