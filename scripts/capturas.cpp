@@ -1,5 +1,6 @@
 // Saves pictures of the windows, their messages and their reports: run
 // through scripts/capturas, which passes the folder to write into.
+#include "fixed/UnitDos.h"
 #include "fixed/UnitUno.h"
 #include "fixed/UnitUnob.h"
 #include "floating/Unit3.h"
@@ -101,6 +102,30 @@ void formUno(Formularios& f, MensajesDibujados& mensajes, VistaGuardada& vista)
     w->hide();
 }
 
+void formDos(Formularios& f, MensajesDibujados& mensajes, VistaGuardada& vista)
+{
+    TFormDos* w = f.FormDos;
+    w->show();
+    QApplication::processEvents();
+    auto convertir = [&](int sistema, int longitud, const QString& numero) {
+        elegir(w->ComboBox1, longitud);
+        QTest::mouseClick(w->RadioGroup1->boton(sistema), Qt::LeftButton);
+        w->Edit1->selectAll();
+        QTest::keyClicks(w->Edit1, numero);
+        QTest::mouseClick(w->Button1, Qt::LeftButton);
+        QApplication::processEvents();
+    };
+    convertir(2, 0, QStringLiteral("-5"));
+    guardar(w, QStringLiteral("entero-binario"));
+    vista.nombre = QStringLiteral("informe-entero-binario");
+    w->SpeedButton1Click();
+    convertir(3, 0, QStringLiteral("-0"));
+    guardarImagen(mensajes.imagen, QStringLiteral("entero-binario-mensaje-cero"));
+    convertir(0, 2, QStringLiteral("999999"));
+    guardar(w, QStringLiteral("entero-binario-bss32"));
+    w->hide();
+}
+
 void form3(TForm3* w, MensajesDibujados& mensajes, VistaGuardada& vista)
 {
     w->show();
@@ -161,9 +186,8 @@ int main(int argc, char** argv)
     }
     f.Form1->TabControl1->setCurrentIndex(0);
     formUno(f, mensajes, vista);
-    TForm2 informe3;
-    TForm3 conversor3(&informe3, nullptr);
-    form3(&conversor3, mensajes, vista);
+    formDos(f, mensajes, vista);
+    form3(f.Form3, mensajes, vista);
 
     VisorAyuda visor;
     for (const char* ayuda : {"HELP1.hlp", "HELP2.hlp", "HELP3.hlp"}) {

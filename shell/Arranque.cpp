@@ -4,6 +4,8 @@
 #include "fixed/UnitDosb.h"
 #include "fixed/UnitUno.h"
 #include "fixed/UnitUnob.h"
+#include "floating/Unit3.h"
+#include "floating/Unitrep.h"
 #include "shell/Controles.h"
 #include "shell/Glifos.h"
 #include "shell/Servicios.h"
@@ -34,6 +36,9 @@ void Formularios::crear()
     reporte2 = std::make_unique<Treporte2>();
     FormDos = new TFormDos(reporte2.get(), Form1);
     Form1->setConversor(0, 1, FormDos);
+    Form2 = std::make_unique<TForm2>();
+    Form3 = new TForm3(Form2.get(), Form1);
+    Form1->setConversor(1, 0, Form3);
 }
 
 void prepararAplicacion()

@@ -12,6 +12,8 @@ class TFormUno;
 class TForm2a;
 class TFormDos;
 class Treporte2;
+class TForm3;
+class TForm2;
 
 // The windows of the program, each in one reference. The main window owns
 // the converter windows; the report forms live beside it.
@@ -28,10 +30,12 @@ struct Formularios {
     // The report forms, declared first so that they outlive the windows.
     std::unique_ptr<TForm2a> Form2a;
     std::unique_ptr<Treporte2> reporte2;
+    std::unique_ptr<TForm2> Form2;
 
     TForm1* Form1 = nullptr;
     TFormUno* FormUno = nullptr;
     TFormDos* FormDos = nullptr;
+    TForm3* Form3 = nullptr;
 
 private:
     std::unique_ptr<TForm1> principal_;

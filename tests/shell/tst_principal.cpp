@@ -154,10 +154,43 @@ private slots:
         QCOMPARE(visto, QString("quedó"));
     }
 
+    // Each button opens its converter; the floating-point window leaves the
+    // descriptions of its tab in place.
+    void buttonsOpenTheirConverters_data()
+    {
+        QTest::addColumn<int>("pestana");
+        QTest::addColumn<int>("boton");
+        QTest::addColumn<QString>("titulo");
+        QTest::newRow("binario a entero") << 0 << 1 << "Cifral - Representación de Binario a Entero";
+        QTest::newRow("entero a binario") << 0 << 2 << "Cifral - Representación de Entero a Binario";
+        QTest::newRow("binario a decimal") << 1 << 1 << "Cifral - Representación de Binario a Decimal";
+    }
+
+    void buttonsOpenTheirConverters()
+    {
+        QFETCH(int, pestana);
+        QFETCH(int, boton);
+        QFETCH(QString, titulo);
+        w->TabControl1->setCurrentIndex(pestana);
+        QString abierto;
+        QTimer::singleShot(0, w, [&abierto] {
+            QWidget* activo = QApplication::activeModalWidget();
+            abierto = activo ? activo->windowTitle() : QString();
+            if (activo)
+                activo->close();
+        });
+        QTest::mouseClick(boton == 1 ? w->SpeedButton1 : w->SpeedButton2, Qt::LeftButton);
+        QCOMPARE(abierto, titulo);
+        QCOMPARE(w->Memo1->texto(), d(2 * pestana + 1));
+        QCOMPARE(w->Memo2->texto(), d(2 * pestana + 2));
+    }
+
     void buttonsWithoutConverterOpenNothing()
     {
         w->TabControl1->setCurrentIndex(3);
         w->SpeedButton2Click();
+        w->TabControl1->setCurrentIndex(1);
+        w->SpeedButton2Click(); // decimal to floating point is still to come
         w->TabControl1->setCurrentIndex(4);
         w->SpeedButton1Click();
         w->SpeedButton2Click();
