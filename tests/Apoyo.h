@@ -9,6 +9,10 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace prueba {
@@ -84,6 +88,97 @@ inline void mostrarYActivar(QWidget* w)
     w->show();
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
+}
+
+// A word of a PDF page as pdftotext -bbox reads it: its text and the
+// top-left corner of its box in points.
+struct PalabraPdf {
+    QString texto;
+    double x, y;
+};
+
+inline QList<PalabraPdf> palabrasPdf(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    const QString salida = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression palabra(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    QList<PalabraPdf> r;
+    for (auto m = palabra.globalMatch(salida); m.hasNext();) {
+        const auto c = m.next();
+        r.append({c.captured(3), c.captured(1).toDouble(), c.captured(2).toDouble()});
+    }
+    return r;
+}
+
+inline const PalabraPdf* buscarPalabra(const QList<PalabraPdf>& ps, const QString& texto)
+{
+    for (const PalabraPdf& p : ps)
+        if (p.texto == texto)
+            return &p;
+    return nullptr;
+}
+
+// Where a position on the band (in 96-dpi pixels) lands on the page, in points.
+inline double puntosEnPagina(double pixelesEnBanda)
+{
+    return (cifral::Margen + pixelesEnBanda) * 0.75;
+}
+
+// A student clicking and typing at random: items of radio groups, items of
+// enabled lists, characters into enabled entries, and the window's buttons.
+// Recorders must be installed, so that nothing blocks. Returns the number of
+// actions made.
+inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla)
+{
+    QRandomGenerator azar(semilla);
+    const QList<cifral::RadioGroup*> grupos = ventana->findChildren<cifral::RadioGroup*>();
+    const QList<QComboBox*> listas = ventana->findChildren<QComboBox*>();
+    const QList<QLineEdit*> entradas = ventana->findChildren<QLineEdit*>();
+    QList<QAbstractButton*> botones;
+    for (QAbstractButton* b : ventana->findChildren<QAbstractButton*>())
+        if (qobject_cast<QPushButton*>(b) || qobject_cast<cifral::BotonRapido*>(b))
+            botones << b;
+    const QString caracteres = QStringLiteral("0101010101-+, .a9");
+    int hechas = 0;
+    for (int i = 0; i < acciones; ++i) {
+        switch (azar.bounded(5)) {
+        case 0: {
+            cifral::RadioGroup* g = grupos.at(azar.bounded(grupos.size()));
+            QTest::mouseClick(g->boton(azar.bounded(g->cantidad())), Qt::LeftButton);
+            break;
+        }
+        case 1: {
+            QComboBox* c = listas.at(azar.bounded(listas.size()));
+            if (c->isEnabled() && c->isVisible())
+                elegir(c, azar.bounded(c->count()));
+            break;
+        }
+        case 2:
+        case 3: {
+            QLineEdit* e = entradas.at(azar.bounded(entradas.size()));
+            if (!e->isEnabled() || !e->isVisible() || !e->window()->isActiveWindow())
+                break;
+            e->setFocus();
+            if (azar.bounded(6) == 0)
+                QTest::keyClick(e, Qt::Key_Backspace);
+            else
+                QTest::keyClick(e, caracteres.at(azar.bounded(caracteres.size())).toLatin1());
+            break;
+        }
+        default: {
+            QAbstractButton* b = botones.at(azar.bounded(botones.size()));
+            if (b->isEnabled() && b->isVisible())
+                QTest::mouseClick(b, Qt::LeftButton);
+            break;
+        }
+        }
+        ++hechas;
+    }
+    return hechas;
 }
 
 } // namespace prueba

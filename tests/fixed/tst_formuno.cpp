@@ -8,6 +8,7 @@
 #include "shell/VisorAyuda.h"
 
 #include <QHelpEvent>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 
 using namespace cifral;
@@ -339,6 +340,39 @@ private slots:
         QCOMPARE(r2.caption("QRLabel23"), QString("4294967295"));
         QCOMPARE(r2.caption("QRLabel21"), QString("No existe"));
         QCOMPARE(r2.caption("QRLabel22"), QString("No existe"));
+    }
+
+    // The filled page, printed to PDF, has its labels where the form puts
+    // them.
+    void reportAsPdf()
+    {
+        convertir(1, 4, "1011");
+        QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("informe.pdf");
+        QVERIFY(guardarPdf(g->vista.informes.last(), pdf));
+        const QList<PalabraPdf> ps = palabrasPdf(pdf);
+        QVERIFY2(!ps.isEmpty(), "pdftotext gave nothing");
+        struct Caso {
+            const char* texto;
+            int x, y;
+        };
+        for (const Caso& c : {Caso{"BCS", 96, 48}, Caso{"1011", 256, 112}, Caso{"-3", 160, 152}, Caso{"-0", 296, 264},
+                              Caso{"RANGO:", 24, 350}, Caso{"v1.0", 616 + 35, 1000}}) {
+            const PalabraPdf* p = buscarPalabra(ps, QString::fromUtf8(c.texto));
+            QVERIFY2(p, c.texto);
+            QVERIFY2(std::abs(p->y - puntosEnPagina(c.y)) < 0.5, c.texto);
+            if (QByteArray(c.texto) != "v1.0")
+                QVERIFY2(std::abs(p->x - puntosEnPagina(c.x)) < 0.5, c.texto);
+        }
+    }
+
+    void randomUseNeverBreaks()
+    {
+        for (quint32 semilla = 1; semilla <= 4; ++semilla)
+            QCOMPARE(usoAlAzar(w, 300, semilla), 300);
+        QVERIFY(w->isVisible());
+        QVERIFY(g->mensajes.textos.size() > 10); // the clicks reached the handlers
     }
 
     // The labels of the filled page never overlap.

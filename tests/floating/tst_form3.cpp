@@ -502,6 +502,14 @@ private slots:
             }
     }
 
+    void randomUseNeverBreaks()
+    {
+        for (quint32 semilla = 1; semilla <= 4; ++semilla)
+            QCOMPARE(usoAlAzar(w.get(), 400, semilla), 400);
+        QVERIFY(w->isVisible());
+        QVERIFY(g->mensajes.textos.size() > 10); // the clicks reached the handlers
+    }
+
     void help()
     {
         QTest::mouseClick(w->SpeedButton2, Qt::LeftButton);

@@ -1,53 +1,19 @@
 // The report engine: a small report rendered to PDF and to an image, with
 // the positions read back from the PDF by pdftotext.
-#include "shell/Informe.h"
+#include "Apoyo.h"
 
+#include <QAction>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using namespace cifral;
+using namespace prueba;
 
 namespace {
-
-struct Palabra {
-    QString texto;
-    double x, y;
-};
-
-// The words of the first page with their top-left corners in points.
-QList<Palabra> palabras(const QString& pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return {};
-    const QString salida = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression palabra(
-        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
-    QList<Palabra> r;
-    for (auto m = palabra.globalMatch(salida); m.hasNext();) {
-        const auto c = m.next();
-        r.append({c.captured(3), c.captured(1).toDouble(), c.captured(2).toDouble()});
-    }
-    return r;
-}
-
-const Palabra* buscar(const QList<Palabra>& ps, const QString& texto)
-{
-    for (const Palabra& p : ps)
-        if (p.texto == texto)
-            return &p;
-    return nullptr;
-}
-
-// Points on the page of a band position in pixels.
-double puntos(double pixelesEnBanda)
-{
-    return (Margen + pixelesEnBanda) * 0.75;
-}
 
 Informe ejemplo()
 {
@@ -75,25 +41,27 @@ private slots:
         r.mover(QStringLiteral("Movida"), QPoint(16, 168));
         const QString pdf = dir.filePath(QStringLiteral("r.pdf"));
         QVERIFY(guardarPdf(r, pdf));
-        const QList<Palabra> ps = palabras(pdf);
+        const QList<PalabraPdf> ps = palabrasPdf(pdf);
         QVERIFY2(!ps.isEmpty(), "pdftotext gave nothing");
         struct Caso {
             const char* texto;
             double x, y;
         };
-        for (const Caso& c : {Caso{"Título", puntos(24), puntos(16)}, Caso{"2", puntos(320), puntos(168)},
-                              Caso{"-126", puntos(336), puntos(160)}, Caso{"NaN", puntos(16), puntos(168)}}) {
-            const Palabra* p = buscar(ps, QString::fromUtf8(c.texto));
+        for (const Caso& c : {Caso{"Título", puntosEnPagina(24), puntosEnPagina(16)},
+                              Caso{"2", puntosEnPagina(320), puntosEnPagina(168)},
+                              Caso{"-126", puntosEnPagina(336), puntosEnPagina(160)},
+                              Caso{"NaN", puntosEnPagina(16), puntosEnPagina(168)}}) {
+            const PalabraPdf* p = buscarPalabra(ps, QString::fromUtf8(c.texto));
             QVERIFY2(p, c.texto);
             QVERIFY2(std::abs(p->x - c.x) < 0.5 && std::abs(p->y - c.y) < 0.5,
                      qPrintable(QStringLiteral("%1 at %2,%3").arg(c.texto).arg(p->x).arg(p->y)));
         }
         // Outside the band a label stands on the page from its corner.
-        const Palabra* pie = buscar(ps, QStringLiteral("Cifral"));
+        const PalabraPdf* pie = buscarPalabra(ps, QStringLiteral("Cifral"));
         QVERIFY(pie);
         QVERIFY(std::abs(pie->x - 632 * 0.75) < 0.5 && std::abs(pie->y - 1048 * 0.75) < 0.5);
         // Beyond the band's height nothing is printed.
-        QVERIFY(!buscar(ps, QStringLiteral("cortado")));
+        QVERIFY(!buscarPalabra(ps, QStringLiteral("cortado")));
     }
 
     void whiteLabelsDoNotShow()
@@ -137,6 +105,28 @@ private slots:
         QVERIFY(b.width() > a.width()); // a label sizes itself to its text
         const QImage img = imagenInforme(r);
         QCOMPARE(img.size(), QSize(794, 1123));
+    }
+
+    // The interactive preview: the page in a print preview with a way to
+    // save it as PDF; the call returns when the preview is closed.
+    void previewReturnsWhenClosed()
+    {
+        Informe r = ejemplo();
+        QStringList acciones;
+        bool cerrada = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* vista = QApplication::activeModalWidget();
+            QVERIFY(vista);
+            QCOMPARE(vista->objectName(), QString("VistaPrevia"));
+            for (QAction* a : vista->findChildren<QAction*>())
+                acciones << a->text();
+            vista->close();
+            cerrada = true;
+        });
+        vistaPrevia().mostrar(r, nullptr);
+        QVERIFY(cerrada);
+        QVERIFY(acciones.contains("Guardar como PDF..."));
+        QVERIFY(acciones.contains("Print"));
     }
 
     void longLabelsWrapAtTheBandEdge()
