@@ -62,6 +62,7 @@ int arrancar(int argc, char** argv, const std::function<void(Formularios&)>& alC
     if (alCrear)
         alCrear(formularios);
     formularios.Form1->show();
+    formularios.Form1->activateWindow();
     return aplicacion.exec();
 }
 

@@ -181,7 +181,9 @@ void TForm1::SpeedButton2Click()
 
 bool TForm1::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate)
+    // Being shown counts as becoming active: without a window manager the
+    // activation itself may never come.
+    if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show)
         FormActivate();
     return QWidget::event(e);
 }

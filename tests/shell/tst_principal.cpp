@@ -82,6 +82,18 @@ private slots:
         QVERIFY(ayuda().archivo().endsWith("Ayudas/HELP3.HLP"));
     }
 
+    // Shown without ever being activated (no window manager), the main
+    // window still shows its first tab.
+    void shownWithoutActivation()
+    {
+        Formularios otros;
+        otros.crear();
+        otros.Form1->setAttribute(Qt::WA_ShowWithoutActivating);
+        otros.Form1->show();
+        QCOMPARE(otros.Form1->Memo1->texto(), d(1));
+        QCOMPARE(otros.Form1->Memo2->texto(), d(2));
+    }
+
     void tabs_data()
     {
         QTest::addColumn<int>("pestana");
