@@ -42,7 +42,6 @@ void VisorAyuda::abrirContenido(const QString& archivo)
     archivo_ = archivo;
     const QString pagina = paginaDeAyuda(archivo);
     encontrado_ = !pagina.isEmpty();
-    navegador_->clearHistory();
     if (encontrado_) {
         navegador_->setSource(pagina.startsWith(QLatin1Char(':')) ? QUrl(QStringLiteral("qrc") + pagina)
                                                                   : QUrl::fromLocalFile(pagina));
@@ -54,6 +53,8 @@ void VisorAyuda::abrirContenido(const QString& archivo)
                                            "si falta alguna, vuelva a compilar o instalar Cifral.</p>")
                                 .arg(archivo.toHtmlEscaped()));
     }
+    // Each help file starts its own history.
+    navegador_->clearHistory();
     setWindowTitle(QStringLiteral("Ayuda de Cifral - ") +
                    (archivo.isEmpty() ? QStringLiteral("(sin archivo)") : archivo));
     show();

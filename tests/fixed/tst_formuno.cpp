@@ -398,9 +398,13 @@ private slots:
     void helpViewer()
     {
         VisorAyuda visor;
+        visor.abrirContenido("HELP2.hlp");
         visor.abrirContenido("HELP1.hlp");
         QVERIFY(visor.encontrado());
         QVERIFY(visor.navegador()->toPlainText().contains("Binario a Entero"));
+        QVERIFY(!visor.navegador()->isBackwardAvailable()); // each file starts its own history
+        // The pages share one style sheet.
+        QVERIFY(visor.navegador()->document()->toHtml().contains("#1f3a60"));
         visor.abrirContenido("HELP9.hlp");
         QVERIFY(!visor.encontrado());
         QVERIFY(visor.navegador()->toPlainText().contains("HELP9.hlp"));
