@@ -52,6 +52,14 @@ struct Grabadores {
     }
 };
 
+// The program's windows with the recorders installed, as each window test
+// starts them; the windows go before the recorders.
+struct Programa {
+    Grabadores grabadores;
+    cifral::Formularios formularios;
+    Programa() { formularios.crear(); }
+};
+
 template <class T> T* control(QWidget* ventana, const char* nombre)
 {
     T* c = ventana->findChild<T*>(QString::fromLatin1(nombre));

@@ -71,8 +71,9 @@ int indiceDe(int bits)
 class TestFormDos : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Formularios> f;
-    std::unique_ptr<Grabadores> g;
+    std::unique_ptr<Programa> programa;
+    Formularios* f = nullptr;
+    Grabadores* g = nullptr;
     TFormDos* w = nullptr;
 
     void preparar(int sistema, int bits)
@@ -127,18 +128,14 @@ private slots:
 
     void init()
     {
-        g = std::make_unique<Grabadores>();
-        f = std::make_unique<Formularios>();
-        f->crear();
+        programa = std::make_unique<Programa>();
+        f = &programa->formularios;
+        g = &programa->grabadores;
         w = f->FormDos;
         mostrarYActivar(w);
     }
 
-    void cleanup()
-    {
-        f.reset();
-        g.reset();
-    }
+    void cleanup() { programa.reset(); }
 
     void startState()
     {

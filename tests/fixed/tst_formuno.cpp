@@ -17,8 +17,9 @@ using namespace prueba;
 class TestFormUno : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Formularios> f;
-    std::unique_ptr<Grabadores> g;
+    std::unique_ptr<Programa> programa;
+    Formularios* f = nullptr;
+    Grabadores* g = nullptr;
     TFormUno* w = nullptr;
 
     // System, length in bits, then the bit string typed.
@@ -47,18 +48,14 @@ private slots:
 
     void init()
     {
-        g = std::make_unique<Grabadores>();
-        f = std::make_unique<Formularios>();
-        f->crear();
+        programa = std::make_unique<Programa>();
+        f = &programa->formularios;
+        g = &programa->grabadores;
         w = f->FormUno;
         mostrarYActivar(w);
     }
 
-    void cleanup()
-    {
-        f.reset();
-        g.reset();
-    }
+    void cleanup() { programa.reset(); }
 
     void startState()
     {

@@ -2,43 +2,16 @@
 // textbook definitions, the 32-bit boundaries and the limit texts.
 #include "fixed/sistnumA.h"
 
+#include "Referencia.h"
+
 #include <QtTest>
 
 #include <cmath>
 
 using namespace cifral;
+using namespace prueba;
 
 namespace {
-
-std::string bits(std::uint64_t u, int n)
-{
-    std::string s;
-    for (int i = n - 1; i >= 0; --i)
-        s += ((u >> i) & 1u) ? '1' : '0';
-    return s;
-}
-
-// Value of a bit string read as an unsigned u with the sign bit b, by the
-// textbook rule of each system.
-long long esperado(TNumberSystem sis, std::uint64_t u, int n)
-{
-    const long long p = 1LL << (n - 1);
-    const bool signo = (u >> (n - 1)) & 1u;
-    const long long su = static_cast<long long>(u);
-    switch (sis) {
-    case BSS:
-        return su;
-    case BCS:
-        return signo ? -(su - p) : su;
-    case CA1:
-        return signo ? su - ((1LL << n) - 1) : su;
-    case CA2:
-        return signo ? su - (1LL << n) : su;
-    case Exceso:
-        return su - p;
-    }
-    return 0;
-}
 
 std::string codificar(TNumberSystem sis, int n, std::int32_t v)
 {
@@ -74,7 +47,7 @@ private slots:
                 for (std::uint64_t u = 0; u < (1ull << n); ++u) {
                     const std::string s = bits(u, n);
                     const double v = valorSistema(sis, s, n);
-                    const long long e = esperado(sis, u, n);
+                    const long long e = entero(sis, u, n);
                     if (v != static_cast<double>(e))
                         QFAIL(qPrintable(QString("%1 %2: %3, expected %4")
                                              .arg(nombreSistema(sis).c_str(), s.c_str())

@@ -3,6 +3,8 @@
 // values that the bit strings of that length reach, and the range texts.
 #include "floating/sistnum3.h"
 
+#include "Referencia.h"
+
 #include <QtTest>
 
 #include <algorithm>
@@ -10,6 +12,7 @@
 #include <vector>
 
 using namespace cifral;
+using namespace prueba;
 
 Q_DECLARE_METATYPE(std::string)
 
@@ -24,35 +27,6 @@ Q_DECLARE_METATYPE(std::string)
 namespace {
 
 const TNumberSystem sistemas[] = {BSS, BCS, CA1, CA2, Exceso};
-
-std::string bits(std::uint64_t u, int n)
-{
-    std::string s;
-    for (int i = n - 1; i >= 0; --i)
-        s += ((u >> i) & 1u) ? '1' : '0';
-    return s;
-}
-
-// The integer value of the n bits of u, by the textbook rule of each system.
-long long entero(TNumberSystem sis, std::uint64_t u, int n)
-{
-    const long long p = 1LL << (n - 1);
-    const bool signo = (u >> (n - 1)) & 1u;
-    const auto su = static_cast<long long>(u);
-    switch (sis) {
-    case BSS:
-        return su;
-    case BCS:
-        return signo ? -(su - p) : su;
-    case CA1:
-        return signo ? su - ((1LL << n) - 1) : su;
-    case CA2:
-        return signo ? su - (1LL << n) : su;
-    case Exceso:
-        return su - p;
-    }
-    return 0;
-}
 
 // The n + 1 bits of u with the implicit '1' in front (BSS) or after the sign.
 std::uint64_t insertarImplicito(TNumberSystem sis, std::uint64_t u, int n)
