@@ -165,6 +165,14 @@ void form3(TForm3* w, MensajesDibujados& mensajes, VistaGuardada& vista)
     w->hide();
 }
 
+// decimal to floating point
+
+// decimal to single precision
+
+// single precision to decimal
+
+// addition and subtraction
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -188,6 +196,15 @@ int main(int argc, char** argv)
     formUno(f, mensajes, vista);
     formDos(f, mensajes, vista);
     form3(f.Form3, mensajes, vista);
+
+    // decimal to floating point
+
+    // decimal to single precision
+
+    // single precision to decimal
+
+    // addition and subtraction
+
 
     VisorAyuda visor;
     for (const char* ayuda : {"HELP1.hlp", "HELP2.hlp", "HELP3.hlp"}) {

@@ -6,6 +6,15 @@
 #include "fixed/UnitUnob.h"
 #include "floating/Unit3.h"
 #include "floating/Unitrep.h"
+
+// decimal to floating point
+
+// decimal to single precision
+
+// single precision to decimal
+
+// addition and subtraction
+
 #include "shell/Controles.h"
 #include "shell/Glifos.h"
 #include "shell/Servicios.h"
@@ -39,6 +48,15 @@ void Formularios::crear()
     Form2 = std::make_unique<TForm2>();
     Form3 = new TForm3(Form2.get(), Form1);
     Form1->setConversor(1, 0, Form3);
+
+    // decimal to floating point
+
+    // decimal to single precision
+
+    // single precision to decimal
+
+    // addition and subtraction
+
 }
 
 void prepararAplicacion()

@@ -15,6 +15,15 @@ class Treporte2;
 class TForm3;
 class TForm2;
 
+// Decimal to floating point.
+
+// IEEE 754: decimal to single precision.
+
+// IEEE 754: single precision to decimal.
+
+// Addition and subtraction.
+
+
 // The windows of the program, each in one reference. The main window owns
 // the converter windows; the report forms live beside it.
 struct Formularios {
@@ -32,10 +41,28 @@ struct Formularios {
     std::unique_ptr<Treporte2> reporte2;
     std::unique_ptr<TForm2> Form2;
 
+    // report form of decimal to floating point
+
+    // report form of decimal to single precision
+
+    // report form of single precision to decimal
+
+    // report form of addition and subtraction
+
+
     TForm1* Form1 = nullptr;
     TFormUno* FormUno = nullptr;
     TFormDos* FormDos = nullptr;
     TForm3* Form3 = nullptr;
+
+    // decimal to floating point
+
+    // decimal to single precision
+
+    // single precision to decimal
+
+    // addition and subtraction
+
 
 private:
     std::unique_ptr<TForm1> principal_;

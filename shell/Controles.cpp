@@ -132,6 +132,14 @@ RadioGroup::RadioGroup(const QString& nombre, const QString& titulo, const QStri
     connect(qApp, &QApplication::focusChanged, this, &RadioGroup::cambioDeFoco);
 }
 
+RadioGroup::~RadioGroup()
+{
+    // The application outlives the group: while the base destructor deletes
+    // the items, the focus leaves them and focusChanged must no longer reach
+    // this half-destroyed group.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 int RadioGroup::itemIndex() const
 {
     return grupo_->checkedId();

@@ -56,6 +56,7 @@ class RadioGroup : public QGroupBox {
 
 public:
     RadioGroup(const QString& nombre, const QString& titulo, const QStringList& items, QWidget* padre);
+    ~RadioGroup() override;
 
     int itemIndex() const;
     void setItemIndex(int i);
