@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTimer>
 
 namespace cifral {
 
@@ -36,8 +37,21 @@ Formularios::~Formularios()
 
 void Formularios::crear()
 {
+    crearPrincipal();
+    crearConversores();
+}
+
+void Formularios::crearPrincipal()
+{
     principal_ = std::make_unique<TForm1>();
     Form1 = principal_.get();
+    Form1->alNecesitarConversores = [this] { crearConversores(); };
+}
+
+void Formularios::crearConversores()
+{
+    if (conversoresCreados())
+        return;
     // Each report form is made just before the converter that fills it.
     Form2a = std::make_unique<TForm2a>();
     FormUno = new TFormUno(Form2a.get(), Form1);
@@ -59,6 +73,17 @@ void Formularios::crear()
 
 }
 
+void Formularios::crearTrasPrimerPintado(std::function<void()> listo)
+{
+    QObject::connect(Form1, &TForm1::primerPintado, Form1, [this, listo] {
+        QTimer::singleShot(0, Form1, [this, listo] {
+            crearConversores();
+            if (listo)
+                listo();
+        });
+    });
+}
+
 void prepararAplicacion()
 {
     iniciarRecursos();
@@ -71,14 +96,20 @@ void prepararAplicacion()
     ayuda().setArchivo(carpetaAyudas() + QStringLiteral("/HELP3.HLP"));
 }
 
-int arrancar(int argc, char** argv, const std::function<void(Formularios&)>& alCrear)
+int arrancar(int argc, char** argv, const Ganchos& ganchos)
 {
     QApplication aplicacion(argc, argv);
     prepararAplicacion();
     Formularios formularios;
-    formularios.crear();
-    if (alCrear)
-        alCrear(formularios);
+    formularios.crearPrincipal();
+    // The hidden windows cost nothing the user sees: they are made once the
+    // main window is on the screen.
+    formularios.crearTrasPrimerPintado([&formularios, &ganchos] {
+        if (ganchos.alCrear)
+            ganchos.alCrear(formularios);
+    });
+    if (ganchos.antesDeMostrar)
+        ganchos.antesDeMostrar(formularios);
     formularios.Form1->show();
     formularios.Form1->activateWindow();
     return aplicacion.exec();

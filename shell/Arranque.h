@@ -35,6 +35,14 @@ struct Formularios {
     // Creates the windows in their order and wires the main window's
     // buttons to the converters.
     void crear();
+    // The same in two halves: the main window, then every other window
+    // (once; a second call does nothing).
+    void crearPrincipal();
+    void crearConversores();
+    bool conversoresCreados() const { return FormUno != nullptr; }
+    // After crearPrincipal: the other windows are made as soon as the event
+    // loop comes back from the main window's first paint; then `listo` runs.
+    void crearTrasPrimerPintado(std::function<void()> listo = {});
 
     // The report forms, declared first so that they outlive the windows.
     std::unique_ptr<TForm2a> Form2a;
@@ -69,9 +77,16 @@ private:
 };
 
 // The program: runs the start-up steps and the event loop with the main
-// window; returns when the main window is closed. `alCrear` (for the
-// start-up benchmark) runs once the windows exist.
-int arrancar(int argc, char** argv, const std::function<void(Formularios&)>& alCrear = {});
+// window; returns when the main window is closed. The main window is shown
+// first; the other windows are made right after its first paint, and in
+// any case before one of its buttons opens a converter. The hooks are for
+// the start-up benchmark: `antesDeMostrar` runs just before the main window
+// is shown, `alCrear` once every window exists.
+struct Ganchos {
+    std::function<void(Formularios&)> antesDeMostrar;
+    std::function<void(Formularios&)> alCrear;
+};
+int arrancar(int argc, char** argv, const Ganchos& ganchos = {});
 
 // Title, style, fonts, resources and help file of an application object that
 // already exists (the program's or a test's).

@@ -1,6 +1,7 @@
 #include "shell/Glifos.h"
 
 #include <QPixmap>
+#include <QPixmapCache>
 
 static void iniciarRecursosCifral()
 {
@@ -8,6 +9,22 @@ static void iniciarRecursosCifral()
 }
 
 namespace cifral {
+
+namespace {
+
+// Every window shows the same few glyphs: each is decoded once and then
+// shared.
+QPixmap glifo(const QString& recurso)
+{
+    QPixmap p;
+    if (!QPixmapCache::find(recurso, &p)) {
+        p = QPixmap(recurso);
+        QPixmapCache::insert(recurso, p);
+    }
+    return p;
+}
+
+} // namespace
 
 void iniciarRecursos()
 {
@@ -17,19 +34,19 @@ void iniciarRecursos()
 QIcon glifoMarca()
 {
     QIcon icono;
-    icono.addPixmap(QPixmap(QStringLiteral(":/glifos/marca.xpm")), QIcon::Normal);
-    icono.addPixmap(QPixmap(QStringLiteral(":/glifos/marca_gris.xpm")), QIcon::Disabled);
+    icono.addPixmap(glifo(QStringLiteral(":/glifos/marca.xpm")), QIcon::Normal);
+    icono.addPixmap(glifo(QStringLiteral(":/glifos/marca_gris.xpm")), QIcon::Disabled);
     return icono;
 }
 
 QIcon glifoDetalle()
 {
-    return QIcon(QPixmap(QStringLiteral(":/glifos/detalle.xpm")));
+    return QIcon(glifo(QStringLiteral(":/glifos/detalle.xpm")));
 }
 
 QIcon glifoAyuda()
 {
-    return QIcon(QPixmap(QStringLiteral(":/glifos/ayuda.xpm")));
+    return QIcon(glifo(QStringLiteral(":/glifos/ayuda.xpm")));
 }
 
 } // namespace cifral

@@ -153,8 +153,11 @@ void TForm1::ocultarMemos()
         m->setVisible(false);
 }
 
-void TForm1::abrir(QDialog* conversor)
+void TForm1::abrir(int pestana, int boton)
 {
+    if (alNecesitarConversores)
+        alNecesitarConversores();
+    QDialog* conversor = conversores_.at(static_cast<std::size_t>(pestana)).at(static_cast<std::size_t>(boton));
     if (conversor == nullptr)
         return;
     conversor->exec();
@@ -169,14 +172,14 @@ void TForm1::SpeedButton1Click()
 {
     const int i = TabControl1->currentIndex();
     if (i >= 0 && i < 4)
-        abrir(conversores_[static_cast<std::size_t>(i)][0]);
+        abrir(i, 0);
 }
 
 void TForm1::SpeedButton2Click()
 {
     const int i = TabControl1->currentIndex();
     if (i >= 0 && i < 3)
-        abrir(conversores_[static_cast<std::size_t>(i)][1]);
+        abrir(i, 1);
 }
 
 bool TForm1::event(QEvent* e)
@@ -185,7 +188,13 @@ bool TForm1::event(QEvent* e)
     // activation itself may never come.
     if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show)
         FormActivate();
-    return QWidget::event(e);
+    const bool pintado = e->type() == QEvent::Paint && !pintado_;
+    const bool r = QWidget::event(e);
+    if (pintado) {
+        pintado_ = true;
+        emit primerPintado();
+    }
+    return r;
 }
 
 void TForm1::closeEvent(QCloseEvent* e)

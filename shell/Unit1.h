@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QDialog;
 class QTabWidget;
@@ -24,6 +25,9 @@ public:
     // The converters that the two buttons open on each of the four first
     // tabs; nullptr opens nothing.
     void setConversor(int pestana, int boton, QDialog* conversor);
+    // Makes the converters if they do not exist yet; a button runs it
+    // before it opens one.
+    std::function<void()> alNecesitarConversores;
 
     void FormCreate();
     void FormActivate();
@@ -33,6 +37,11 @@ public:
     void verMemos();
     void ocultarMemos();
 
+signals:
+    // The window has been painted for the first time.
+    void primerPintado();
+
+public:
     QTabWidget* TabControl1;
     BotonRapido* SpeedButton1;
     BotonRapido* SpeedButton2;
@@ -45,9 +54,10 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void abrir(QDialog* conversor);
+    void abrir(int pestana, int boton);
 
     std::array<std::array<QDialog*, 2>, 4> conversores_{};
+    bool pintado_ = false;
 };
 
 } // namespace cifral

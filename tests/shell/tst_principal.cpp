@@ -94,6 +94,39 @@ private slots:
         QCOMPARE(otros.Form1->Memo2->texto(), d(2));
     }
 
+    // The program shows the main window first and makes the other windows
+    // right after its first paint; a button pressed before that makes them
+    // itself, so it always finds its converter.
+    void windowsMadeAfterFirstPaint()
+    {
+        Formularios otros;
+        otros.crearPrincipal();
+        bool listo = false;
+        otros.crearTrasPrimerPintado([&listo] { listo = true; });
+        QVERIFY(!otros.conversoresCreados());
+        otros.Form1->show();
+        QTRY_VERIFY(listo);
+        QVERIFY(otros.conversoresCreados());
+        QVERIFY(!otros.FormUno->isVisible());
+    }
+
+    void buttonBeforeTheWindowsExist()
+    {
+        Formularios otros;
+        otros.crearPrincipal();
+        QString abierto;
+        QTimer::singleShot(0, [&abierto] {
+            QWidget* activo = QApplication::activeModalWidget();
+            abierto = activo ? activo->windowTitle() : QString();
+            if (activo)
+                activo->close();
+        });
+        otros.Form1->SpeedButton1Click();
+        QCOMPARE(abierto, QString("Cifral - Representación de Binario a Entero"));
+        otros.crearConversores(); // a second call makes nothing new
+        QCOMPARE(otros.Form1->findChildren<QDialog*>().size(), w->findChildren<QDialog*>().size());
+    }
+
     void tabs_data()
     {
         QTest::addColumn<int>("pestana");
