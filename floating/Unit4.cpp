@@ -169,6 +169,7 @@ TForm4::TForm4(TFormRep4* informe, QWidget* padre)
     SpeedButton1 =
         new BotonRapido(QStringLiteral("SpeedButton1"), QIcon(), QStringLiteral("Borrar"), QString(), GroupBox3);
     SpeedButton1->setFont(fuente(11));
+    SpeedButton1->setAutoRaise(false);
     colocar(SpeedButton1, 512, 24, 80, 28);
 
     Label7 = rotulo(QStringLiteral("Label7"), QStringLiteral("Mantisa "), GroupBox3);
@@ -535,6 +536,7 @@ void TForm4::SpeedButton3Click()
     const QColor color = RadioGroup2->itemIndex() == BSS ? QColor(Qt::white) : QColor(Qt::black);
     for (const QString& e : TFormRep4::parteNegativa())
         r.setColor(e, color);
+    informe_->despejarSistemas();
     vistaPrevia().mostrar(r, this);
 }
 

@@ -1,5 +1,7 @@
 #include "floating/UnitRep4.h"
 
+#include <cmath>
+
 namespace cifral {
 
 namespace {
@@ -90,6 +92,14 @@ const Rotulo rotulos[] = {
     {"QRLabel69", 608, 1008, Chica, "Cifral v1.0"},
 };
 
+QPoint lugarDeDiseno(const QString& nombre)
+{
+    for (const Rotulo& r : rotulos)
+        if (nombre == QLatin1String(r.nombre))
+            return {r.x, r.y};
+    return {};
+}
+
 } // namespace
 
 TFormRep4::TFormRep4() : QuickRep1(QStringLiteral("Representación de Decimal a Punto Flotante"), QSize(718, 1043))
@@ -98,6 +108,29 @@ TFormRep4::TFormRep4() : QuickRep1(QStringLiteral("Representación de Decimal a 
         const int pixeles = r.fuente == Grande ? 15 : (r.fuente == ChicaNegrita || r.fuente == Chica) ? 12 : 13;
         const bool negrita = r.fuente == Grande || r.fuente == Negrita || r.fuente == ChicaNegrita;
         QuickRep1.agregar(QString::fromUtf8(r.nombre), r.x, r.y, QString::fromUtf8(r.titulo), pixeles, negrita);
+    }
+}
+
+void TFormRep4::despejarSistemas()
+{
+    constexpr double separacion = 6;
+    const QList<QStringList> renglones{{QStringLiteral("QRLabel63"), QStringLiteral("QRLabel5"),
+                                        QStringLiteral("QRLabel62"), QStringLiteral("QRLabel4")},
+                                       {QStringLiteral("QRLabel8"), QStringLiteral("QRLabel9"),
+                                        QStringLiteral("QRLabel10"), QStringLiteral("QRLabel64")}};
+    for (const QStringList& renglon : renglones) {
+        int corrimiento = 0;
+        for (qsizetype i = 0; i < renglon.size(); ++i) {
+            const QPoint lugar = lugarDeDiseno(renglon[i]);
+            QuickRep1.mover(renglon[i], lugar + QPoint(corrimiento, 0));
+            if (i + 1 == renglon.size())
+                break;
+            const EtiquetaInforme& e = QuickRep1.etiqueta(renglon[i]);
+            const double derecha = rectanguloEtiqueta(QuickRep1, e).right() - Margen + separacion;
+            const int siguiente = lugarDeDiseno(renglon[i + 1]).x() + corrimiento;
+            if (derecha > siguiente)
+                corrimiento += static_cast<int>(std::ceil(derecha - siguiente));
+        }
     }
 }
 

@@ -18,6 +18,11 @@ public:
     // the mantissa has no negative values.
     static const QStringList& parteNegativa();
 
+    // The two rows that name the systems keep their places, except that a
+    // name too wide for its place ("Exceso") pushes the rest of its row to
+    // the right instead of being covered by the next word.
+    void despejarSistemas();
+
     Informe QuickRep1;
 };
 
