@@ -192,8 +192,8 @@ void form4(TForm4* w, MensajesDibujados& mensajes, VistaGuardada& vista)
     guardar(w, QStringLiteral("decimal-flotante-configurado"));
     representar(QStringLiteral("3,3"));
     guardar(w, QStringLiteral("decimal-flotante-entera"));
-    configurar(1, 16, 3, 1, 8, 4);
-    representar(QStringLiteral("-1234,5678"));
+    configurar(1, 8, 3, 1, 8, 4);
+    representar(QStringLiteral("-0,1"));
     guardar(w, QStringLiteral("decimal-flotante"));
     vista.nombre = QStringLiteral("informe-decimal-flotante-ca2");
     w->SpeedButton3Click();
