@@ -335,6 +335,11 @@ private slots:
                                                        "1 * (2^-128)",  "-1 * (2^127)",  "1 * (2^127)",
                                                        "1 * (2^-128)",  "-1 * (2^-128)"}
                                         << QStringList();
+        QTest::newRow("Entera BCS 5, reads as 5")
+            << Formato{Entera, 8, BCS, -1, 8, CA2} << "5," << QStringList{"00000101", "00000000", "0", "0", ""}
+            << QStringList{"127 * (2^127)", "-1 * (2^-128)", "-127 * (2^127)", "1 * (2^-128)",
+                           "-1 * (2^127)",  "1 * (2^127)",   "1 * (2^-128)",   "-1 * (2^-128)"}
+            << QStringList();
         QTest::newRow("Entera BSS 0,5, BSS exponent")
             << Formato{Entera, 16, BSS, -1, 8, BSS} << "0,5"
             << QStringList{"0000000000000000", "00000000", "0,5", "1", QString(30, 'a')}
