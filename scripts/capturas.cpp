@@ -4,6 +4,7 @@
 #include "fixed/UnitUno.h"
 #include "fixed/UnitUnob.h"
 #include "floating/Unit3.h"
+#include "floating/Unit4.h"
 #include "floating/Unitrep.h"
 #include "shell/Arranque.h"
 #include "shell/Informe.h"
@@ -166,6 +167,53 @@ void form3(TForm3* w, MensajesDibujados& mensajes, VistaGuardada& vista)
 }
 
 // decimal to floating point
+void form4(TForm4* w, MensajesDibujados& mensajes, VistaGuardada& vista)
+{
+    w->show();
+    QApplication::processEvents();
+    guardar(w, QStringLiteral("decimal-flotante-inicio"));
+    auto configurar = [&](int tipo, int n, int sm, int implicito, int e, int se) {
+        QTest::mouseClick(w->RadioGroup1->boton(tipo), Qt::LeftButton);
+        QTest::mouseClick(w->RadioGroup2->boton(sm), Qt::LeftButton);
+        QTest::mouseClick(w->RadioGroup4->boton(se), Qt::LeftButton);
+        elegir(w->ComboBox1, n == 16 ? 1 : 0);
+        elegir(w->ComboBox2, e == 16 ? 1 : 0);
+        if (implicito >= 0)
+            elegir(w->ComboBox3, implicito);
+        QApplication::processEvents();
+    };
+    auto representar = [&](const QString& numero) {
+        w->Edit7->selectAll();
+        QTest::keyClicks(w->Edit7, numero);
+        QTest::mouseClick(w->Button1, Qt::LeftButton);
+        QApplication::processEvents();
+    };
+    configurar(0, 8, 1, -1, 8, 3);
+    guardar(w, QStringLiteral("decimal-flotante-configurado"));
+    representar(QStringLiteral("3,3"));
+    guardar(w, QStringLiteral("decimal-flotante-entera"));
+    configurar(1, 8, 3, 1, 8, 4);
+    representar(QStringLiteral("-0,1"));
+    guardar(w, QStringLiteral("decimal-flotante"));
+    vista.nombre = QStringLiteral("informe-decimal-flotante-ca2");
+    w->SpeedButton3Click();
+    configurar(1, 8, 0, 1, 8, 3);
+    representar(QStringLiteral("0,1"));
+    guardar(w, QStringLiteral("decimal-flotante-bss"));
+    vista.nombre = QStringLiteral("informe-decimal-flotante-bss");
+    w->SpeedButton3Click();
+    configurar(1, 8, 1, 1, 8, 3);
+    representar(QStringLiteral("0,999"));
+    guardarImagen(mensajes.imagen, QStringLiteral("decimal-flotante-mensaje"));
+    configurar(1, 8, 1, 1, 8, 0);
+    representar(QStringLiteral("0,3"));
+    guardarImagen(mensajes.imagen, QStringLiteral("decimal-flotante-mensaje-exponente"));
+    w->hide();
+    VisorAyuda visor;
+    visor.abrirContenido(QStringLiteral("HELP4.hlp"));
+    QApplication::processEvents();
+    guardar(&visor, QStringLiteral("ayuda-HELP4"));
+}
 
 // decimal to single precision
 
@@ -198,6 +246,7 @@ int main(int argc, char** argv)
     form3(f.Form3, mensajes, vista);
 
     // decimal to floating point
+    form4(f.Form4, mensajes, vista);
 
     // decimal to single precision
 

@@ -8,6 +8,8 @@
 #include "floating/Unitrep.h"
 
 // decimal to floating point
+#include "floating/Unit4.h"
+#include "floating/UnitRep4.h"
 
 // decimal to single precision
 
@@ -64,6 +66,9 @@ void Formularios::crearConversores()
     Form1->setConversor(1, 0, Form3);
 
     // decimal to floating point
+    FormRep4 = std::make_unique<TFormRep4>();
+    Form4 = new TForm4(FormRep4.get(), Form1);
+    Form1->setConversor(1, 1, Form4);
 
     // decimal to single precision
 

@@ -16,6 +16,8 @@ class TForm3;
 class TForm2;
 
 // Decimal to floating point.
+class TFormRep4;
+class TForm4;
 
 // IEEE 754: decimal to single precision.
 
@@ -50,6 +52,7 @@ struct Formularios {
     std::unique_ptr<TForm2> Form2;
 
     // report form of decimal to floating point
+    std::unique_ptr<TFormRep4> FormRep4;
 
     // report form of decimal to single precision
 
@@ -64,6 +67,7 @@ struct Formularios {
     TForm3* Form3 = nullptr;
 
     // decimal to floating point
+    TForm4* Form4 = nullptr;
 
     // decimal to single precision
 
