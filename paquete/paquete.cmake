@@ -33,7 +33,20 @@ foreach(lado 16 32 48 64 128 256)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${lado}x${lado}/apps
     RENAME ${CIFRAL_ID}.png)
 endforeach()
+# The manual page and the package's changelog go compressed, as Debian keeps
+# them; gzip -n leaves out the time, so the same text makes the same file.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/paquete)
+foreach(texto cifral.1 changelog)
+  execute_process(COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/${texto}
+    OUTPUT_FILE ${CMAKE_BINARY_DIR}/paquete/${texto}.gz
+    COMMAND_ERROR_IS_FATAL ANY)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+    ${CMAKE_CURRENT_LIST_DIR}/${texto})
+endforeach()
+install(FILES ${CMAKE_BINARY_DIR}/paquete/cifral.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright
+  ${CMAKE_BINARY_DIR}/paquete/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/cifral)
 
 # Packaging installs what is built and builds nothing itself:

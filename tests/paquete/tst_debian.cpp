@@ -99,17 +99,27 @@ private slots:
         escritorio = leer(raiz + QStringLiteral("/usr/share/applications/") + nombreEscritorio);
     }
 
-    // Named by Debian's convention, package_version_architecture.deb, and
-    // depending on the runtime libraries and the fonts, never on a
-    // development package or a compiler.
+    // Named by Debian's convention, package_version_architecture.deb, with
+    // one version in the package, its changelog and its metadata; depending
+    // on the runtime libraries and the fonts, never on a development
+    // package or a compiler.
     void nombreYDependencias()
     {
         const QString nombre = valor(control, QStringLiteral("Package"), QLatin1Char(':'));
+        const QString version = valor(control, QStringLiteral("Version"), QLatin1Char(':'));
         QCOMPARE(nombre, QStringLiteral("cifral"));
-        QCOMPARE(QFileInfo(paquete).fileName(),
-                 nombre + QLatin1Char('_') + valor(control, QStringLiteral("Version"), QLatin1Char(':')) +
-                     QLatin1Char('_') + valor(control, QStringLiteral("Architecture"), QLatin1Char(':')) +
-                     QStringLiteral(".deb"));
+        QCOMPARE(QFileInfo(paquete).fileName(), nombre + QLatin1Char('_') + version + QLatin1Char('_') +
+                                                    valor(control, QStringLiteral("Architecture"), QLatin1Char(':')) +
+                                                    QStringLiteral(".deb"));
+        const Salida cambios =
+            correr(QStringLiteral("gzip"),
+                   {QStringLiteral("-dc"), raiz + QStringLiteral("/usr/share/doc/cifral/changelog.gz")});
+        QVERIFY2(cambios.texto.startsWith(nombre + QStringLiteral(" (") + version + QStringLiteral(")")),
+                 qPrintable(cambios.texto));
+        const QString metadatos = leer(raiz + QStringLiteral("/usr/share/metainfo/") +
+                                       QGuiApplication::desktopFileName() + QStringLiteral(".metainfo.xml"));
+        QVERIFY2(metadatos.contains(QStringLiteral("<release version=\"") + version + QLatin1Char('"')),
+                 qPrintable(version));
 
         QStringList depende;
         const QString linea = valor(control, QStringLiteral("Depends"), QLatin1Char(':'));
@@ -132,7 +142,7 @@ private slots:
         const QStringList lugares = {
             QStringLiteral("./usr/bin/cifral"),        QStringLiteral("./usr/share/applications/"),
             QStringLiteral("./usr/share/metainfo/"),   QStringLiteral("./usr/share/icons/hicolor/"),
-            QStringLiteral("./usr/share/doc/cifral/"),
+            QStringLiteral("./usr/share/doc/cifral/"), QStringLiteral("./usr/share/man/man1/cifral.1.gz"),
         };
         bool comando = false;
         int metadatos = 0;
