@@ -23,6 +23,7 @@
 #include "shell/Unit1.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -89,12 +90,25 @@ void Formularios::crearTrasPrimerPintado(std::function<void()> listo)
     });
 }
 
+// The program's mark in each size drawn for it, for title and task bars.
+static QIcon iconoPrograma()
+{
+    QIcon icono;
+    for (const int lado : {16, 32, 48, 64, 128, 256})
+        icono.addFile(QStringLiteral(":/icono/cifral-%1.png").arg(lado), QSize(lado, lado));
+    return icono;
+}
+
 void prepararAplicacion()
 {
     iniciarRecursos();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(fuente(11));
     QCoreApplication::setApplicationName(QStringLiteral("Cifral"));
+    // The menu entry installed with the program is named after this, so
+    // that desktops show the windows under its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ar.edu.catedra.cifral"));
+    QApplication::setWindowIcon(iconoPrograma());
     setTituloAplicacion(QStringLiteral("Cifral - Punto Fijo y Punto Flotante"));
     // The help file of the application until the first "Ayuda" of a
     // converter replaces it.
