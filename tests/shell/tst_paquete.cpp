@@ -230,4 +230,4 @@ private slots:
 };
 
 QTEST_MAIN(TestDebian)
-#include "tst_debian.moc"
+#include "tst_paquete.moc"

@@ -88,9 +88,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 
 # The package test builds the package from the program of this tree.
-if(TARGET tst_paquete_debian)
-  add_dependencies(tst_paquete_debian Project1)
-  target_compile_definitions(tst_paquete_debian PRIVATE
+if(TARGET tst_shell_paquete)
+  add_dependencies(tst_shell_paquete Project1)
+  target_compile_definitions(tst_shell_paquete PRIVATE
     CIFRAL_COMPILACION="${CMAKE_BINARY_DIR}"
     CIFRAL_CPACK="${CMAKE_CPACK_COMMAND}")
 endif()
