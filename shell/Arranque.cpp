@@ -10,6 +10,8 @@
 // decimal to floating point
 
 // decimal to single precision
+#include "ieee/Unit5.h"
+#include "ieee/Unit5Rep.h"
 
 // single precision to decimal
 
@@ -52,6 +54,9 @@ void Formularios::crear()
     // decimal to floating point
 
     // decimal to single precision
+    Form5Rep = std::make_unique<TForm5Rep>();
+    Form5 = new TForm5(Form5Rep.get(), Form1);
+    Form1->setConversor(2, 0, Form5);
 
     // single precision to decimal
 

@@ -18,6 +18,8 @@ class TForm2;
 // Decimal to floating point.
 
 // IEEE 754: decimal to single precision.
+class TForm5;
+class TForm5Rep;
 
 // IEEE 754: single precision to decimal.
 
@@ -44,6 +46,7 @@ struct Formularios {
     // report form of decimal to floating point
 
     // report form of decimal to single precision
+    std::unique_ptr<TForm5Rep> Form5Rep;
 
     // report form of single precision to decimal
 
@@ -58,6 +61,7 @@ struct Formularios {
     // decimal to floating point
 
     // decimal to single precision
+    TForm5* Form5 = nullptr;
 
     // single precision to decimal
 
