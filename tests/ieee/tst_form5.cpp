@@ -11,8 +11,10 @@
 
 #include <QClipboard>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 using namespace cifral;
 using namespace prueba;

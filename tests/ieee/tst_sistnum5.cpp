@@ -8,7 +8,6 @@
 #include <QtTest>
 
 #include <cmath>
-#include <cstring>
 #include <random>
 
 using namespace cifral;
