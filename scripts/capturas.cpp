@@ -6,6 +6,7 @@
 #include "floating/Unit3.h"
 #include "floating/Unit4.h"
 #include "floating/Unitrep.h"
+#include "ieee/Unit5.h"
 #include "shell/Arranque.h"
 #include "shell/Informe.h"
 #include "shell/Servicios.h"
@@ -216,6 +217,49 @@ void form4(TForm4* w, MensajesDibujados& mensajes, VistaGuardada& vista)
 }
 
 // decimal to single precision
+void form5(TForm5* w, MensajesDibujados& mensajes, VistaGuardada& vista)
+{
+    w->show();
+    QApplication::processEvents();
+    guardar(w, QStringLiteral("decimal-ieee-inicio"));
+    auto escribir = [](LineaEdicion* e, const QString& t) {
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QTest::keyClicks(e, t);
+    };
+    auto convertir = [&](int modo, const QString& numero, const QString& potencia) {
+        QTest::mouseClick(w->RadioGroup1->boton(modo), Qt::LeftButton);
+        escribir(modo == 0 ? w->Edit1 : w->Edit2, numero);
+        if (modo == 1)
+            escribir(w->Edit3, potencia);
+        QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+        QApplication::processEvents();
+    };
+    convertir(0, QStringLiteral("0,1"), QString());
+    guardar(w, QStringLiteral("decimal-ieee"));
+    vista.nombre = QStringLiteral("informe-decimal-ieee");
+    w->SpeedButton3Click();
+    convertir(1, QStringLiteral("-2,5"), QStringLiteral("-9"));
+    guardar(w, QStringLiteral("decimal-ieee-decimal"));
+    vista.nombre = QStringLiteral("informe-decimal-ieee-decimal");
+    w->SpeedButton3Click();
+    convertir(1, QStringLiteral("1"), QStringLiteral("38"));
+    guardar(w, QStringLiteral("decimal-ieee-38"));
+    vista.nombre = QStringLiteral("informe-decimal-ieee-38");
+    w->SpeedButton3Click();
+    convertir(0, QStringLiteral("-0"), QString());
+    guardar(w, QStringLiteral("decimal-ieee-cero"));
+    vista.nombre = QStringLiteral("informe-decimal-ieee-cero");
+    w->SpeedButton3Click();
+    convertir(0, QStringLiteral("9999999999999999"), QString());
+    vista.nombre = QStringLiteral("informe-decimal-ieee-largo");
+    w->SpeedButton3Click();
+    convertir(1, QStringLiteral("2"), QStringLiteral("38"));
+    guardarImagen(mensajes.imagen, QStringLiteral("decimal-ieee-mensaje"));
+    convertir(0, QStringLiteral("1,2,3"), QString());
+    guardarImagen(mensajes.imagen, QStringLiteral("decimal-ieee-mensaje-comas"));
+    w->hide();
+}
 
 // single precision to decimal
 
@@ -249,6 +293,13 @@ int main(int argc, char** argv)
     form4(f.Form4, mensajes, vista);
 
     // decimal to single precision
+    form5(f.Form5, mensajes, vista);
+    {
+        VisorAyuda visor5;
+        visor5.abrirContenido(QStringLiteral("HELP5.hlp"));
+        QApplication::processEvents();
+        guardar(&visor5, QStringLiteral("ayuda-HELP5"));
+    }
 
     // single precision to decimal
 

@@ -12,6 +12,8 @@
 #include "floating/UnitRep4.h"
 
 // decimal to single precision
+#include "ieee/Unit5.h"
+#include "ieee/Unit5Rep.h"
 
 // single precision to decimal
 
@@ -72,6 +74,9 @@ void Formularios::crearConversores()
     Form1->setConversor(1, 1, Form4);
 
     // decimal to single precision
+    Form5Rep = std::make_unique<TForm5Rep>();
+    Form5 = new TForm5(Form5Rep.get(), Form1);
+    Form1->setConversor(2, 0, Form5);
 
     // single precision to decimal
 

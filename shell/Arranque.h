@@ -20,6 +20,8 @@ class TFormRep4;
 class TForm4;
 
 // IEEE 754: decimal to single precision.
+class TForm5;
+class TForm5Rep;
 
 // IEEE 754: single precision to decimal.
 
@@ -55,6 +57,7 @@ struct Formularios {
     std::unique_ptr<TFormRep4> FormRep4;
 
     // report form of decimal to single precision
+    std::unique_ptr<TForm5Rep> Form5Rep;
 
     // report form of single precision to decimal
 
@@ -70,6 +73,7 @@ struct Formularios {
     TForm4* Form4 = nullptr;
 
     // decimal to single precision
+    TForm5* Form5 = nullptr;
 
     // single precision to decimal
 

@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <functional>
+
 namespace prueba {
 
 struct GrabadorMensajes : cifral::ServicioMensajes {
@@ -136,11 +138,25 @@ inline double puntosEnPagina(double pixelesEnBanda)
     return (cifral::Margen + pixelesEnBanda) * 0.75;
 }
 
+// Types a text as the keyboard does, also characters that QTest has no key
+// for.
+inline void teclearCaracteres(QWidget* w, const QString& texto)
+{
+    for (const QChar c : texto) {
+        if (c.unicode() < 128)
+            QTest::keyClick(w, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
 // A student clicking and typing at random: items of radio groups, items of
 // enabled lists, characters into enabled entries, and the window's buttons.
-// Recorders must be installed, so that nothing blocks. Returns the number of
-// actions made.
-inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla)
+// When `textos` is given, some entries get one of those texts typed whole in
+// place of what they hold; `despues` runs after every action. Recorders must
+// be installed, so that nothing blocks. Returns the number of actions made.
+inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla, const QStringList& textos = {},
+                     const std::function<void()>& despues = {})
 {
     QRandomGenerator azar(semilla);
     const QList<cifral::RadioGroup*> grupos = ventana->findChildren<cifral::RadioGroup*>();
@@ -155,11 +171,15 @@ inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla)
     for (int i = 0; i < acciones; ++i) {
         switch (azar.bounded(5)) {
         case 0: {
+            if (grupos.isEmpty())
+                break;
             cifral::RadioGroup* g = grupos.at(azar.bounded(grupos.size()));
             QTest::mouseClick(g->boton(azar.bounded(g->cantidad())), Qt::LeftButton);
             break;
         }
         case 1: {
+            if (listas.isEmpty())
+                break;
             QComboBox* c = listas.at(azar.bounded(listas.size()));
             if (c->isEnabled() && c->isVisible())
                 elegir(c, azar.bounded(c->count()));
@@ -171,7 +191,13 @@ inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla)
             if (!e->isEnabled() || !e->isVisible() || !e->window()->isActiveWindow())
                 break;
             e->setFocus();
-            if (azar.bounded(6) == 0)
+            if (!textos.isEmpty() && azar.bounded(3) == 0) {
+                const QString t = textos.at(azar.bounded(textos.size()));
+                e->selectAll();
+                if (t.isEmpty())
+                    QTest::keyClick(e, Qt::Key_Backspace);
+                teclearCaracteres(e, t);
+            } else if (azar.bounded(6) == 0)
                 QTest::keyClick(e, Qt::Key_Backspace);
             else
                 QTest::keyClick(e, caracteres.at(azar.bounded(caracteres.size())).toLatin1());
@@ -185,6 +211,8 @@ inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla)
         }
         }
         ++hechas;
+        if (despues)
+            despues();
     }
     return hechas;
 }

@@ -210,6 +210,7 @@ private slots:
         QTest::newRow("entero a binario") << 0 << 2 << "Cifral - Representación de Entero a Binario";
         QTest::newRow("binario a decimal") << 1 << 1 << "Cifral - Representación de Binario a Decimal";
         QTest::newRow("decimal a punto flotante") << 1 << 2 << "Cifral - Representación  de Decimal a Punto Flotante";
+        QTest::newRow("decimal a IEEE") << 2 << 1 << "Cifral -  Decimal  a IEEE 754 Simple Precisión";
     }
 
     void buttonsOpenTheirConverters()

@@ -1,0 +1,185 @@
+#include "ieee/sistnum5.h"
+
+#include "fixed/sistnumA.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace cifral {
+
+namespace {
+
+// Characters 1..n of s that exist.
+int hasta(const std::string& s, int n)
+{
+    return std::clamp(n, 0, static_cast<int>(s.size()));
+}
+
+char caracter(const std::string& s, int i)
+{
+    return s[static_cast<std::size_t>(i - 1)];
+}
+
+} // namespace
+
+bool caracteresValidos(const std::string& s, int n)
+{
+    for (int i = 1; i <= hasta(s, n); ++i) {
+        const char c = caracter(s, i);
+        if (!((c >= '0' && c <= '9') || c == ',' || c == '-'))
+            return false;
+    }
+    return true;
+}
+
+int contarComas(const std::string& s, int n)
+{
+    int comas = 0;
+    for (int i = 1; i <= hasta(s, n); ++i)
+        if (caracter(s, i) == ',')
+            ++comas;
+    return comas;
+}
+
+std::int32_t valorBSSEntero(const std::string& s, int n)
+{
+    // The unsigned sum wraps at 32 bits; read as a signed 32-bit integer.
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(valorBSS(s, hasta(s, n))));
+}
+
+double valorMantisa(const std::string& s, int bitImplicito)
+{
+    Extended suma = bitImplicito;
+    for (int i = 1; i <= hasta(s, 23); ++i)
+        if (caracter(s, i) == '1')
+            suma += Power(2, -i);
+    return static_cast<double>(suma);
+}
+
+double logaritmo2(double x)
+{
+    return static_cast<double>(Log10(x) / Log10(2));
+}
+
+double log2ConPotencia(double x, std::int32_t k)
+{
+    return static_cast<double>((Log10(x) + Log10(10) * k) / Log10(2));
+}
+
+std::int32_t piso(double x)
+{
+    const double p = std::floor(x);
+    if (!(p >= INT32_MIN && p <= INT32_MAX))
+        throw Fault(MensajeOperacionInvalida);
+    return static_cast<std::int32_t>(p);
+}
+
+Extended porPotenciaDe10(double x, Extended k)
+{
+    return Power(10, k) * x;
+}
+
+double potenciaDe2(std::int32_t e)
+{
+    return static_cast<double>(Power(2, e));
+}
+
+std::int32_t sesgar(std::int32_t e)
+{
+    return e + (potencia2(7) - 1);
+}
+
+std::int32_t exponenteBinario(std::int32_t estimado, Extended numero)
+{
+    if (!(numero > 0) || std::isinf(numero))
+        throw Fault(MensajeOperacionInvalida);
+    std::int32_t e = std::clamp(estimado, -16500, 16500);
+    while (std::ldexp(1.0L, e) > numero)
+        --e;
+    while (std::ldexp(1.0L, e + 1) <= numero)
+        ++e;
+    return e;
+}
+
+std::string fraccionABinario(double m)
+{
+    const double a = std::trunc(m);
+    double f = m - a;
+    std::string texto;
+    int i = 0;
+    // The first test compares f with the integer part of m, the later ones
+    // with the integer part of f: for m in [1, 2) the loop always starts.
+    bool primera = true;
+    while ((primera ? f != a : f != std::trunc(f)) && i <= 23) {
+        primera = false;
+        f = 2 * f;
+        texto += f >= 1 ? '1' : '0';
+        if (f >= 1)
+            f = f - 1;
+        ++i;
+    }
+    if (texto.size() < 23)
+        texto.append(23 - texto.size(), '0');
+    if (texto.size() == 24)
+        texto[23] = ' '; // the fraction has more than 23 bits: cut
+    return texto;
+}
+
+std::string exponenteABinario(std::int32_t E)
+{
+    return convertir_A_BSS(8, E);
+}
+
+std::string ponerCeros(std::string s, int n)
+{
+    if (n > static_cast<int>(s.size()))
+        s.resize(static_cast<std::size_t>(n), '0');
+    for (int i = 1; i <= n; ++i)
+        s[static_cast<std::size_t>(i - 1)] = '0';
+    return s;
+}
+
+CamposIEEE camposIEEE(double x, double s, Extended k, std::int32_t estimado)
+{
+    CamposIEEE c;
+    c.numeroARepresentar = RealDe48Bits(porPotenciaDe10(x, k));
+    c.signo.assign(1, s > 0 ? '0' : '1');
+    if (c.numeroARepresentar.esCero()) {
+        // Below 2^-128 nothing is kept, and single precision has no normal
+        // number there either: the fields of a zero.
+        c.cero = true;
+        c.exponente = ponerCeros(std::string(), 8);
+        c.fraccion = ponerCeros(std::string(), 23);
+        return c;
+    }
+    const Extended numero = c.numeroARepresentar.valor();
+    const std::int32_t e = exponenteBinario(estimado, numero);
+    const double P = potenciaDe2(e);
+    const auto M = static_cast<double>(numero / P);
+    c.exponenteSesgado = sesgar(e);
+    c.fraccion = fraccionABinario(M);
+    c.exponente = exponenteABinario(sesgar(e));
+    return c;
+}
+
+std::optional<ErrorIEEE> errorIEEE(const std::string& exponente, const std::string& fraccion,
+                                   std::int32_t exponenteSesgado, const RealDe48Bits& numeroARepresentar)
+{
+    const std::int32_t a = valorBSSEntero(exponente, 8);
+    const double m = valorMantisa(fraccion, 1);
+    if (!(0 < a && a < 255) || numeroARepresentar.esCero())
+        return std::nullopt;
+    ErrorIEEE r;
+    r.numeroRepresentado = RealDe48Bits(Power(2, exponenteSesgado - 127) * m);
+    r.absoluto = static_cast<double>(std::fabs(r.numeroRepresentado.valor() - numeroARepresentar.valor()));
+    r.relativo = static_cast<double>(r.absoluto / numeroARepresentar.valor());
+    return r;
+}
+
+std::string textoError(double error)
+{
+    return FloatToStrF(error, ffFixed, 10, 20);
+}
+
+} // namespace cifral
