@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <functional>
+
 namespace prueba {
 
 struct GrabadorMensajes : cifral::ServicioMensajes {
@@ -138,9 +140,9 @@ inline double puntosEnPagina(double pixelesEnBanda)
 
 // A student clicking and typing at random: items of radio groups, items of
 // enabled lists, characters into enabled entries, and the window's buttons.
-// Recorders must be installed, so that nothing blocks. Returns the number of
-// actions made.
-inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla)
+// Recorders must be installed, so that nothing blocks. `trasCadaAccion`, if
+// given, runs after every action. Returns the number of actions made.
+inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla, const std::function<void()>& trasCadaAccion = {})
 {
     QRandomGenerator azar(semilla);
     const QList<cifral::RadioGroup*> grupos = ventana->findChildren<cifral::RadioGroup*>();
@@ -156,7 +158,8 @@ inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla)
         switch (azar.bounded(5)) {
         case 0: {
             cifral::RadioGroup* g = grupos.at(azar.bounded(grupos.size()));
-            QTest::mouseClick(g->boton(azar.bounded(g->cantidad())), Qt::LeftButton);
+            if (g->cantidad() > 0) // a group drawn as a frame has no items
+                QTest::mouseClick(g->boton(azar.bounded(g->cantidad())), Qt::LeftButton);
             break;
         }
         case 1: {
@@ -185,6 +188,8 @@ inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla)
         }
         }
         ++hechas;
+        if (trasCadaAccion)
+            trasCadaAccion();
     }
     return hechas;
 }
