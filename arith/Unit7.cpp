@@ -24,6 +24,15 @@ QString texto(const std::string& s)
 const QStringList sistemas{QStringLiteral("BSS"), QStringLiteral("BCS"), QStringLiteral("CA1"), QStringLiteral("CA2"),
                            QStringLiteral("Exceso")};
 
+// A result edit shows its text in black also while it is disabled: the
+// result must be readable before the edits are opened to the user.
+void resultadoLegible(QLineEdit* e)
+{
+    QPalette p = e->palette();
+    p.setColor(QPalette::Disabled, QPalette::Text, p.color(QPalette::Active, QPalette::Text));
+    e->setPalette(p);
+}
+
 QComboBox* listaDeLongitudes(const QString& nombre, QWidget* padre)
 {
     auto* c = new QComboBox(padre);
@@ -101,6 +110,8 @@ TForm7::TForm7(TForm7b* informe, QWidget* padre)
     Label4 = etiqueta(QStringLiteral("Label4"), QStringLiteral("Exponente:"), GroupBox3, 72);
     Edit6 = entrada(QStringLiteral("Edit6"), GroupBox3, 88, 137);
     Edit6->setReadOnly(true);
+    resultadoLegible(Edit5);
+    resultadoLegible(Edit6);
 
     SpeedButton1 = new BotonRapido(QStringLiteral("SpeedButton1"), QIcon(), QStringLiteral("Sumar"), {}, this);
     colocar(SpeedButton1, 336, 216, 41, 25);
@@ -108,13 +119,13 @@ TForm7::TForm7(TForm7b* informe, QWidget* padre)
     colocar(SpeedButton2, 336, 256, 41, 25);
     Button1 = botonComando(QStringLiteral("Button1"), QStringLiteral("Borrar"), this);
     colocar(Button1, 8, 328, 75, 25);
-    SpeedButton3 = new BotonRapido(QStringLiteral("SpeedButton3"), glifoDetalle(), QStringLiteral("Ver Detalle"),
+    // At 73 pixels the caption "Ver Detalle" leaves no room for a glyph.
+    SpeedButton3 = new BotonRapido(QStringLiteral("SpeedButton3"), QIcon(), QStringLiteral("Ver Detalle"),
                                    QStringLiteral("Para ver el detalle, debe realizar la operación"), this);
     colocar(SpeedButton3, 104, 328, 73, 25);
     SpeedButton4 = new BotonRapido(QStringLiteral("SpeedButton4"), glifoAyuda(), QStringLiteral("Ayuda"), {}, this);
+    SpeedButton4->setIconSize(QSize(16, 16));
     colocar(SpeedButton4, 200, 328, 57, 25);
-    for (BotonRapido* b : {SpeedButton3, SpeedButton4})
-        b->setIconSize(QSize(16, 16));
 
     connect(RadioGroup3, &RadioGroup::entrada, this, manejador(this, &TForm7::RadioGroup3Enter));
     connect(ComboBox1, &QComboBox::activated, this, manejador(this, &TForm7::ComboBox1Change));
