@@ -1,5 +1,6 @@
 // Saves pictures of the windows, their messages and their reports: run
 // through scripts/capturas, which passes the folder to write into.
+#include "arith/Unit7.h"
 #include "fixed/UnitDos.h"
 #include "fixed/UnitUno.h"
 #include "fixed/UnitUnob.h"
@@ -264,6 +265,59 @@ void form5(TForm5* w, MensajesDibujados& mensajes, VistaGuardada& vista)
 // single precision to decimal
 
 // addition and subtraction
+void form7(TForm7* w, MensajesDibujados& mensajes, VistaGuardada& vista)
+{
+    w->show();
+    QApplication::processEvents();
+    guardar(w, QStringLiteral("suma-resta-inicio"));
+    // The configuration, one step at a time.
+    QTest::mouseClick(w->RadioGroup3->boton(3), Qt::LeftButton);
+    guardar(w, QStringLiteral("suma-resta-paso-1-sistema"));
+    elegir(w->ComboBox1, 0);
+    guardar(w, QStringLiteral("suma-resta-paso-2-longitud"));
+    QTest::mouseClick(w->RadioGroup1->boton(1), Qt::LeftButton);
+    guardar(w, QStringLiteral("suma-resta-paso-3-tipo"));
+    QTest::mouseClick(w->RadioGroup4->boton(0), Qt::LeftButton);
+    guardar(w, QStringLiteral("suma-resta-paso-4-sistema-exponente"));
+    elegir(w->ComboBox2, 0);
+    guardar(w, QStringLiteral("suma-resta-paso-5-longitud-exponente"));
+    auto operar = [&](BotonRapido* boton, const QStringList& textos) {
+        const QList<QLineEdit*> edits{w->Edit1, w->Edit2, w->Edit3, w->Edit4};
+        for (int i = 0; i < 4; ++i) {
+            edits[i]->selectAll();
+            QTest::keyClicks(edits[i], textos[i]);
+        }
+        QTest::mouseClick(boton, Qt::LeftButton);
+        QApplication::processEvents();
+    };
+    // CA2 fractions: -0,5 * 2^1 + 3/128 * 2^0; the halving is refused and
+    // -0,5 is doubled to -1.
+    operar(w->SpeedButton1, {QStringLiteral("11000000"), QStringLiteral("00000001"), QStringLiteral("00000011"),
+                             QStringLiteral("00000000")});
+    guardar(w, QStringLiteral("suma-resta"));
+    vista.nombre = QStringLiteral("informe-suma-resta");
+    QTest::mouseClick(w->SpeedButton3, Qt::LeftButton);
+    QApplication::processEvents();
+    guardar(w, QStringLiteral("suma-resta-tras-informe"));
+    // Two odd mantissas cannot be equalised for a sum.
+    QTest::mouseClick(w->Button1, Qt::LeftButton);
+    operar(w->SpeedButton1, {QStringLiteral("00000001"), QStringLiteral("00000001"), QStringLiteral("00000011"),
+                             QStringLiteral("00000000")});
+    guardarImagen(mensajes.imagen, QStringLiteral("suma-resta-mensaje"));
+    // Integer mantissas: halving, then doubling.
+    QTest::mouseClick(w->RadioGroup3->boton(0), Qt::LeftButton);
+    QTest::mouseClick(w->RadioGroup1->boton(0), Qt::LeftButton);
+    operar(w->SpeedButton1, {QStringLiteral("00000100"), QStringLiteral("00000011"), QStringLiteral("00000010"),
+                             QStringLiteral("00000001")});
+    guardar(w, QStringLiteral("suma-resta-entera"));
+    vista.nombre = QStringLiteral("informe-suma-resta-entera");
+    QTest::mouseClick(w->SpeedButton3, Qt::LeftButton);
+    w->hide();
+    VisorAyuda visor;
+    visor.abrirContenido(QStringLiteral("HELP7.hlp"));
+    QApplication::processEvents();
+    guardar(&visor, QStringLiteral("ayuda-HELP7"));
+}
 
 } // namespace
 
@@ -304,6 +358,7 @@ int main(int argc, char** argv)
     // single precision to decimal
 
     // addition and subtraction
+    form7(f.Form7, mensajes, vista);
 
 
     VisorAyuda visor;

@@ -18,6 +18,8 @@
 // single precision to decimal
 
 // addition and subtraction
+#include "arith/Unit7.h"
+#include "arith/Unit7b.h"
 
 #include "shell/Controles.h"
 #include "shell/Glifos.h"
@@ -81,6 +83,9 @@ void Formularios::crearConversores()
     // single precision to decimal
 
     // addition and subtraction
+    Form7b = std::make_unique<TForm7b>();
+    Form7 = new TForm7(Form7b.get(), Form1);
+    Form1->setConversor(3, 0, Form7);
 
 }
 

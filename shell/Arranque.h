@@ -26,6 +26,8 @@ class TForm5Rep;
 // IEEE 754: single precision to decimal.
 
 // Addition and subtraction.
+class TForm7;
+class TForm7b;
 
 
 // The windows of the program, each in one reference. The main window owns
@@ -62,6 +64,7 @@ struct Formularios {
     // report form of single precision to decimal
 
     // report form of addition and subtraction
+    std::unique_ptr<TForm7b> Form7b;
 
 
     TForm1* Form1 = nullptr;
@@ -78,6 +81,7 @@ struct Formularios {
     // single precision to decimal
 
     // addition and subtraction
+    TForm7* Form7 = nullptr;
 
 
 private:

@@ -174,7 +174,8 @@ inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla, const QStr
             if (grupos.isEmpty())
                 break;
             cifral::RadioGroup* g = grupos.at(azar.bounded(grupos.size()));
-            QTest::mouseClick(g->boton(azar.bounded(g->cantidad())), Qt::LeftButton);
+            if (g->cantidad() > 0) // a group drawn as a frame has no items
+                QTest::mouseClick(g->boton(azar.bounded(g->cantidad())), Qt::LeftButton);
             break;
         }
         case 1: {
@@ -215,6 +216,11 @@ inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla, const QStr
             despues();
     }
     return hechas;
+}
+
+inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla, const std::function<void()>& despues)
+{
+    return usoAlAzar(ventana, acciones, semilla, {}, despues);
 }
 
 } // namespace prueba

@@ -1,0 +1,180 @@
+#include "arith/Tad_Fracc7.h"
+
+#include <cmath>
+
+namespace cifral {
+
+int escalaFraccionaria(TNumberSystem sistema, int n)
+{
+    return sistema == BSS || sistema == Exceso ? n : n - 1;
+}
+
+double valorFraccionario(const std::string& s, int n, int sistema)
+{
+    if (!esSistema(sistema))
+        return 0.0;
+    return valorDe(unidadesDe(s, n, sistema), escalaFraccionaria(static_cast<TNumberSystem>(sistema), n));
+}
+
+Rango rangoFraccionario(TNumberSystem sistema, int n)
+{
+    const Rango r = rango(sistema, n);
+    const int escala = escalaFraccionaria(sistema, n);
+    return {std::ldexp(r.desde, -escala), std::ldexp(r.hasta, -escala)};
+}
+
+std::string mensajeFraccion(int sistema)
+{
+    switch (sistema) {
+    case BSS:
+        return "No es representable en Bss";
+    case BCS:
+        return "No se puede representar en el sistema configurado";
+    case CA1:
+        return "No se puede representar en CA1";
+    case CA2:
+        return "No se puede representar en CA2";
+    case Exceso:
+        return "No se puede representar en Exceso";
+    default:
+        return {};
+    }
+}
+
+std::optional<std::string> fraccionASistema(int sistema, int n, const Corte& x, Mensajes& mensajes)
+{
+    if (!esSistema(sistema))
+        return std::nullopt;
+    const auto s = static_cast<TNumberSystem>(sistema);
+    if (!dentroDe(x, rangoFraccionario(s, n), escalaFraccionaria(s, n))) {
+        mensajes.push_back(mensajeFraccion(sistema));
+        return std::nullopt;
+    }
+    return codificar(s, n, static_cast<std::int32_t>(haciaCero(x)), x.negativo());
+}
+
+std::optional<std::string> convBinario_F(int sistema, int n, const Corte& x, Mensajes& mensajes)
+{
+    if (!esSistema(sistema))
+        return std::nullopt;
+    const auto s = static_cast<TNumberSystem>(sistema);
+    if (!dentroDe(x, rango(s, n), escalaFraccionaria(s, n))) {
+        mensajes.push_back(mensajeRangoMantisa(sistema));
+        return std::nullopt;
+    }
+    return fraccionASistema(sistema, n, x, mensajes);
+}
+
+bool terminaEnCero(int sistema, int n, const Unidades& x, Mensajes& mensajes)
+{
+    if (!esSistema(sistema))
+        return false;
+    const Corte c = corte(x);
+    if (c.piso >= (std::int64_t{1} << escalaFraccionaria(static_cast<TNumberSystem>(sistema), n))) // x >= 1
+        return false;
+    const std::optional<std::string> t = fraccionASistema(sistema, n, c, mensajes);
+    return t && (*t)[static_cast<std::size_t>(n) - 1] == '0';
+}
+
+namespace {
+
+// The n-th character of a typed text is '1'.
+bool terminaEnUno(const std::string& s, int n)
+{
+    return static_cast<int>(s.size()) >= n && s[static_cast<std::size_t>(n) - 1] == '1';
+}
+
+// Only a sum: two mantissas that both end in '1' are not equalised.
+bool ver_UltBit(TOperacion op, const std::string& mS, const std::string& mL, int nm)
+{
+    return !(op == Suma && terminaEnUno(mS, nm) && terminaEnUno(mL, nm));
+}
+
+// The two attempts, on working copies; the numbers change only when one
+// of them reaches the common exponent.
+//
+// The first attempt raises the smaller exponent kS by one per accepted
+// halving, never past kL; the first refusal starts the second attempt once,
+// which lowers kL by one per accepted doubling, never past kS, and ends at
+// the first refusal. Each attempt takes at most kL - kS (below 2^16) steps.
+bool obtener_igualdadesF(int sm, int nm, Unidades& mS, std::int32_t& eS, Unidades& mL, std::int32_t& eL,
+                         Mensajes& mensajes)
+{
+    Unidades wS = mS;
+    Unidades wL = mL;
+    std::int32_t kS = eS;
+    std::int32_t kL = eL;
+    bool primera = true;
+    while (kS != kL) {
+        if (primera) {
+            const Unidades mitad = wS.mitad();
+            if (terminaEnCero(sm, nm, mitad, mensajes)) {
+                wS = mitad;
+                ++kS;
+            } else {
+                wS = mS;
+                kS = eS;
+                primera = false;
+            }
+        } else {
+            const Unidades doble = wL.doble();
+            if (!terminaEnCero(sm, nm, doble, mensajes))
+                return false;
+            wL = doble;
+            --kL;
+        }
+    }
+    mS = wS;
+    mL = wL;
+    eS = kS;
+    eL = kL;
+    return true;
+}
+
+class MantisaFraccionaria : public TipoMantisa {
+public:
+    int escala(int sistema, int n) const override { return escalaFraccionaria(static_cast<TNumberSystem>(sistema), n); }
+
+    Rango rangoMantisa(TNumberSystem sistema, int n) const override { return rangoFraccionario(sistema, n); }
+
+    std::optional<std::string> codificarIgual(int sistema, int n, const Corte& x, Mensajes& mensajes) const override
+    {
+        return fraccionASistema(sistema, n, x, mensajes);
+    }
+
+    std::optional<std::string> codificarAlineada(int sistema, int n, const Corte& x, Mensajes& mensajes) const override
+    {
+        return convBinario_F(sistema, n, x, mensajes);
+    }
+
+    // S is the number with the smaller exponent, L the other one.
+    bool igualar(TOperacion op, const TOperandos& o, const TFormatoSuma& f, Alineacion& a,
+                 Mensajes& mensajes) const override
+    {
+        const bool primeroMenor = a.E1 < a.E2;
+        const int sm = f.sistemaMantisa;
+        const int nm = f.longitudMantisa;
+        const bool igualados = ver_UltBit(op, primeroMenor ? o.m1 : o.m2, primeroMenor ? o.m2 : o.m1, nm) &&
+                               (primeroMenor ? obtener_igualdadesF(sm, nm, a.M1, a.E1, a.M2, a.E2, mensajes)
+                                             : obtener_igualdadesF(sm, nm, a.M2, a.E2, a.M1, a.E1, mensajes));
+        if (!igualados)
+            mensajes.push_back("No se pudo igualar los exponentes");
+        return igualados;
+    }
+};
+
+} // namespace
+
+const TipoMantisa& mantisaFraccionaria()
+{
+    static const MantisaFraccionaria tipo;
+    return tipo;
+}
+
+TResultadoOperacion flotantes_conFraccionaria(TOperacion op, const TOperandos& o, const TFormatoSuma& f,
+                                              const TOperationDetail& previo)
+{
+    return operarFlotantes(mantisaFraccionaria(), op, o, f, previo);
+}
+
+} // namespace cifral
