@@ -12,6 +12,8 @@
 // decimal to single precision
 
 // single precision to decimal
+#include "ieee/Unit6.h"
+#include "ieee/Urep6.h"
 
 // addition and subtraction
 
@@ -54,6 +56,9 @@ void Formularios::crear()
     // decimal to single precision
 
     // single precision to decimal
+    Form6Rep = std::make_unique<TForm6Rep>();
+    Form6 = new TForm6(Form6Rep.get(), Form1);
+    Form1->setConversor(2, 1, Form6);
 
     // addition and subtraction
 

@@ -20,6 +20,8 @@ class TForm2;
 // IEEE 754: decimal to single precision.
 
 // IEEE 754: single precision to decimal.
+class TForm6;
+class TForm6Rep;
 
 // Addition and subtraction.
 
@@ -46,6 +48,7 @@ struct Formularios {
     // report form of decimal to single precision
 
     // report form of single precision to decimal
+    std::unique_ptr<TForm6Rep> Form6Rep;
 
     // report form of addition and subtraction
 
@@ -60,6 +63,7 @@ struct Formularios {
     // decimal to single precision
 
     // single precision to decimal
+    TForm6* Form6 = nullptr;
 
     // addition and subtraction
 

@@ -176,6 +176,7 @@ private slots:
         QTest::newRow("binario a entero") << 0 << 1 << "Cifral - Representación de Binario a Entero";
         QTest::newRow("entero a binario") << 0 << 2 << "Cifral - Representación de Entero a Binario";
         QTest::newRow("binario a decimal") << 1 << 1 << "Cifral - Representación de Binario a Decimal";
+        QTest::newRow("ieee a decimal") << 2 << 2 << "Cifral - IEEE 754 Simple Precisión a Decimal";
     }
 
     void buttonsOpenTheirConverters()
