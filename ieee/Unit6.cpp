@@ -33,8 +33,7 @@ const QString RotuloResultado = QStringLiteral("QRLabel6");
 } // namespace
 
 TForm6::TForm6(TForm6Rep* informe, QWidget* padre)
-    : VentanaConversor(QStringLiteral("Form6"), QStringLiteral("IEEE 754 Simple Precisión a Decimal"), 560, 318,
-                       padre),
+    : VentanaConversor(QStringLiteral("Form6"), QStringLiteral("IEEE 754 Simple Precisión a Decimal"), 560, 318, padre),
       informe_(informe)
 {
     Label5 = rotulo(QStringLiteral("Label5"), QStringLiteral("Representación IEEE 754 en 32 bits "), this, 15, true);
@@ -72,6 +71,9 @@ TForm6::TForm6(TForm6Rep* informe, QWidget* padre)
     colocar(SpeedButton1, 410, 60, 134, 30);
     SpeedButton4 = new BotonRapido(QStringLiteral("SpeedButton4"), QIcon(), QStringLiteral("Borrar"), {}, this);
     colocar(SpeedButton4, 410, 94, 134, 30);
+    // Without a glyph, a frame tells them from labels.
+    SpeedButton1->setAutoRaise(false);
+    SpeedButton4->setAutoRaise(false);
 
     // ---- the result
     Label4 = rotulo(QStringLiteral("Label4"), QStringLiteral("Representación  en decimal"), this, 13, true);
@@ -88,9 +90,8 @@ TForm6::TForm6(TForm6Rep* informe, QWidget* padre)
     colocar(Label10, 168, 234, 300, 18);
 
     // ---- detail and help
-    SpeedButton2 =
-        new BotonRapido(QStringLiteral("SpeedButton2"), glifoDetalle(), QStringLiteral("Ver detalle"),
-                        QStringLiteral("Para ver el detalle, debe representar el número ingresado"), this);
+    SpeedButton2 = new BotonRapido(QStringLiteral("SpeedButton2"), glifoDetalle(), QStringLiteral("Ver detalle"),
+                                   QStringLiteral("Para ver el detalle, debe representar el número ingresado"), this);
     colocar(SpeedButton2, 16, 270, 118, 38);
     SpeedButton3 = new BotonRapido(QStringLiteral("SpeedButton3"), glifoAyuda(), QStringLiteral("Ayuda"), {}, this);
     colocar(SpeedButton3, 452, 270, 92, 38);
@@ -171,8 +172,8 @@ void TForm6::prepararInforme(const InformeEnConversion6& p)
 void TForm6::SpeedButton1Click()
 {
     ConversorIEEE6 conversor(estado_);
-    const ConversionIEEE6 c = conversor.convertir(ComboBox1->currentIndex(), textoDeEntrada(Edit2->text()),
-                                                  textoDeEntrada(Edit1->text()));
+    const ConversionIEEE6 c =
+        conversor.convertir(ComboBox1->currentIndex(), textoDeEntrada(Edit2->text()), textoDeEntrada(Edit1->text()));
     if (!c.binario) {
         ShowMessage(this, QString::fromUtf8(MensajeNoBinario));
         FormActivate();

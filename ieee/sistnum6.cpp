@@ -199,8 +199,8 @@ ConversorIEEE6::Valoracion ConversorIEEE6::expCero(const std::string& fraccion, 
         estado_.potencia = static_cast<double>(Power(2, ExponenteSubnormalIEEE));
         estado_.significando = significandoDe(p);
         r.valor = static_cast<double>(Extended{estado_.significando} * estado_.potencia);
-        r.formula = conSigno(signo, "(2 ^" + FloatToStr(ExponenteSubnormalIEEE) + ")*" +
-                                        FloatToStr(estado_.significando));
+        r.formula =
+            conSigno(signo, "(2 ^" + FloatToStr(ExponenteSubnormalIEEE) + ")*" + FloatToStr(estado_.significando));
         if (modo == Mostrar) {
             hab();
             estado_.exponenteReal = ExponenteSubnormalIEEE;

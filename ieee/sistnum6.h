@@ -23,8 +23,8 @@ namespace cifral {
 
 inline constexpr int BitsExponenteIEEE = 8;
 inline constexpr int BitsFraccionIEEE = 23;
-inline constexpr int SesgoIEEE = (1 << (BitsExponenteIEEE - 1)) - 1;  // 127
-inline constexpr int ExponenteSubnormalIEEE = 1 - SesgoIEEE;         // -126
+inline constexpr int SesgoIEEE = (1 << (BitsExponenteIEEE - 1)) - 1;            // 127
+inline constexpr int ExponenteSubnormalIEEE = 1 - SesgoIEEE;                    // -126
 inline constexpr unsigned CampoExponenteMaximo = (1u << BitsExponenteIEEE) - 1; // 255
 
 inline constexpr std::uint32_t MascaraFraccion = (std::uint32_t{1} << BitsFraccionIEEE) - 1;
@@ -105,7 +105,7 @@ struct EstadoIEEE6 {
     double significando = 0.0;  // significand of the last valued pattern
     double exponenteReal = 0.0; // e of the converted number
     double significandoMostrado = 0.0;
-    std::string mantisaBinaria; // "1." or "0." and the 23 fraction bits of the converted number
+    std::string mantisaBinaria;   // "1." or "0." and the 23 fraction bits of the converted number
     double diferenciaMayor = 0.0; // gap to the chosen neighbour
     std::string vecinoFraccion;
     std::string vecinoExponente; // written only when the converted fraction is zero
@@ -117,14 +117,14 @@ struct EstadoIEEE6 {
 // optional leaves the label as it was.
 struct InformeEnConversion6 {
     bool parteFormulaVisible = false;           // the formula part shown (black) or whitened
-    std::optional<std::string> resultado;        // the result line: "0", "-0", "NaN (Not a number)", ...
-    std::optional<int> alturaResultado;          // the result line moved: 168 with a formula, 147 for a special
-    std::optional<std::string> tipoVecino;       // "Número Anterior" or "Número Siguiente"
-    std::optional<std::string> formulaVecino;    // the neighbour's formula row: emptied, or "No Tiene"
-    std::optional<std::string> signoVecino;      // "No Tiene" for a special
-    std::optional<std::string> exponenteVecino;  // emptied for a special
-    std::optional<std::string> fraccionVecino;   // emptied for a special
-    std::optional<std::string> mitadDiferencia;  // half the gap, or "No Tiene"
+    std::optional<std::string> resultado;       // the result line: "0", "-0", "NaN (Not a number)", ...
+    std::optional<int> alturaResultado;         // the result line moved: 168 with a formula, 147 for a special
+    std::optional<std::string> tipoVecino;      // "Número Anterior" or "Número Siguiente"
+    std::optional<std::string> formulaVecino;   // the neighbour's formula row: emptied, or "No Tiene"
+    std::optional<std::string> signoVecino;     // "No Tiene" for a special
+    std::optional<std::string> exponenteVecino; // emptied for a special
+    std::optional<std::string> fraccionVecino;  // emptied for a special
+    std::optional<std::string> mitadDiferencia; // half the gap, or "No Tiene"
 };
 
 inline constexpr int AlturaConFormula = 168;
@@ -191,8 +191,8 @@ private:
 // The captions that "Ver detalle" writes on the report, from the window's
 // entries and formula and the state of the last conversion.
 struct DetalleIEEE6 {
-    std::string resultado;      // the result line and its copy after "="
-    std::string signo;          // the entered pattern, also on the error rows
+    std::string resultado; // the result line and its copy after "="
+    std::string signo;     // the entered pattern, also on the error rows
     std::string exponente;
     std::string fraccion;
     std::string exponenteReal;  // raised after each base

@@ -138,8 +138,8 @@ inline double puntosEnPagina(double pixelesEnBanda)
 
 // A student clicking and typing at random: items of radio groups, items of
 // enabled lists, characters into enabled entries, and the window's buttons.
-// Recorders must be installed, so that nothing blocks. Returns the number of
-// actions made.
+// Recorders must be installed, so that nothing blocks. A kind of control the
+// window lacks is skipped. Returns the number of actions made.
 inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla)
 {
     QRandomGenerator azar(semilla);
@@ -155,11 +155,15 @@ inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla)
     for (int i = 0; i < acciones; ++i) {
         switch (azar.bounded(5)) {
         case 0: {
+            if (grupos.isEmpty())
+                break;
             cifral::RadioGroup* g = grupos.at(azar.bounded(grupos.size()));
             QTest::mouseClick(g->boton(azar.bounded(g->cantidad())), Qt::LeftButton);
             break;
         }
         case 1: {
+            if (listas.isEmpty())
+                break;
             QComboBox* c = listas.at(azar.bounded(listas.size()));
             if (c->isEnabled() && c->isVisible())
                 elegir(c, azar.bounded(c->count()));
@@ -167,6 +171,8 @@ inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla)
         }
         case 2:
         case 3: {
+            if (entradas.isEmpty())
+                break;
             QLineEdit* e = entradas.at(azar.bounded(entradas.size()));
             if (!e->isEnabled() || !e->isVisible() || !e->window()->isActiveWindow())
                 break;
@@ -178,6 +184,8 @@ inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla)
             break;
         }
         default: {
+            if (botones.isEmpty())
+                break;
             QAbstractButton* b = botones.at(azar.bounded(botones.size()));
             if (b->isEnabled() && b->isVisible())
                 QTest::mouseClick(b, Qt::LeftButton);

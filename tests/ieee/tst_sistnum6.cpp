@@ -67,7 +67,8 @@ class TestSistnum6 : public QObject {
         const ConversionIEEE6 c = convertir(estado, int(p.signo()), p.textoExponente(), p.textoFraccion());
         const double esperado = p.esSubnormalOCero() ? std::fabs(f) : double(f);
         if (!c.binario || c.valor != esperado)
-            QFAIL(qPrintable(QString("conversion of %1 values %2, the float is %3").arg(hex(bits)).arg(c.valor).arg(f)));
+            QFAIL(
+                qPrintable(QString("conversion of %1 values %2, the float is %3").arg(hex(bits)).arg(c.valor).arg(f)));
     }
 
 private slots:
@@ -78,7 +79,9 @@ private slots:
         QRandomGenerator azar(754);
         for (unsigned E = 0; E < CampoExponenteMaximo; ++E) {
             for (int k = 0; k < 3000; ++k) {
-                const std::uint32_t fraccion = k == 0 ? 0 : k == 1 ? MascaraFraccion : azar.generate() & MascaraFraccion;
+                const std::uint32_t fraccion = k == 0   ? 0
+                                               : k == 1 ? MascaraFraccion
+                                                        : azar.generate() & MascaraFraccion;
                 for (unsigned s : {0u, 1u}) {
                     const PatronIEEE p = PatronIEEE::armar(s, E, fraccion);
                     QCOMPARE(PatronIEEE::deTextos(s, bits(E, 8), bits(fraccion, 23)).bits, p.bits);
@@ -97,8 +100,8 @@ private slots:
         QTest::addColumn<double>("significando");
         QTest::addColumn<int>("e");
         QTest::newRow("smallest subnormal") << 0x00000001u << std::ldexp(1.0, -149) << std::ldexp(1.0, -23) << -126;
-        QTest::newRow("largest subnormal") << 0x007FFFFFu << std::ldexp(1.0, -126) - std::ldexp(1.0, -149)
-                                           << 1 - std::ldexp(1.0, -23) << -126;
+        QTest::newRow("largest subnormal")
+            << 0x007FFFFFu << std::ldexp(1.0, -126) - std::ldexp(1.0, -149) << 1 - std::ldexp(1.0, -23) << -126;
         QTest::newRow("smallest normal") << 0x00800000u << std::ldexp(1.0, -126) << 1.0 << -126;
         QTest::newRow("one") << 0x3F800000u << 1.0 << 1.0 << 0;
         QTest::newRow("minus three") << 0xC0400000u << -3.0 << 1.5 << 1;
@@ -224,13 +227,13 @@ private slots:
                                    << "(2 ^ -14)*1,74879062175751"
                                    << "7,2760E-12 (Aprox.)"
                                    << "3,6380E-12 (Aprox.)";
-        QTest::newRow("all-ones fraction") << 0 << "01111111" << u << "(2 ^ 0)*1,99999988079071"
-                                           << "1,99999988079071"
-                                           << "5,9605E-8 (Aprox.)" << anterior
-                                           << QStringList{"0", "01111111", "11111111111111111111110"}
-                                           << "(2 ^ 0)*1,99999976158142"
-                                           << "1,1921E-7 (Aprox.)"
-                                           << "5,9605E-8 (Aprox.)";
+        QTest::newRow("all-ones fraction")
+            << 0 << "01111111" << u << "(2 ^ 0)*1,99999988079071"
+            << "1,99999988079071"
+            << "5,9605E-8 (Aprox.)" << anterior << QStringList{"0", "01111111", "11111111111111111111110"}
+            << "(2 ^ 0)*1,99999976158142"
+            << "1,1921E-7 (Aprox.)"
+            << "5,9605E-8 (Aprox.)";
         // There is no finite number after it: both neighbours are the
         // previous pattern.
         QTest::newRow("largest finite") << 0 << "11111110" << u << "(2 ^ 127)*1,99999988079071"
@@ -255,29 +258,29 @@ private slots:
                                    << "(2 ^-126)*0,50000011920929"
                                    << "1,4013E-45 (Aprox.)"
                                    << "7,0065E-46 (Aprox.)";
-        QTest::newRow("negative subnormal") << 1 << "00000000"
-                                            << "10000000000000000000000"
-                                            << "-(2 ^-126)*0,5"
-                                            << "-5,8775E-39 (Aprox.)"
-                                            << "7,0065E-46 (Aprox.)" << siguiente
-                                            << QStringList{"1", "00000000", "10000000000000000000001"}
-                                            << "-(2 ^-126)*0,50000011920929"
-                                            << "1,4013E-45 (Aprox.)"
-                                            << "7,0065E-46 (Aprox.)";
-        QTest::newRow("smallest subnormal") << 0 << "00000000" << u1 << "(2 ^-126)*1,19209289550781E-7"
-                                            << "1,4013E-45 (Aprox.)"
-                                            << "7,0065E-46 (Aprox.)" << siguiente
-                                            << QStringList{"0", "00000000", "00000000000000000000010"}
-                                            << "(2 ^-126)*2,38418579101563E-7"
-                                            << "1,4013E-45 (Aprox.)"
-                                            << "7,0065E-46 (Aprox.)";
-        QTest::newRow("largest subnormal") << 0 << "00000000" << u << "(2 ^-126)*0,99999988079071"
-                                           << "1,1755E-38 (Aprox.)"
-                                           << "7,0065E-46 (Aprox.)" << anterior
-                                           << QStringList{"0", "00000000", "11111111111111111111110"}
-                                           << "(2 ^-126)*0,999999761581421"
-                                           << "1,4013E-45 (Aprox.)"
-                                           << "7,0065E-46 (Aprox.)";
+        QTest::newRow("negative subnormal")
+            << 1 << "00000000"
+            << "10000000000000000000000"
+            << "-(2 ^-126)*0,5"
+            << "-5,8775E-39 (Aprox.)"
+            << "7,0065E-46 (Aprox.)" << siguiente << QStringList{"1", "00000000", "10000000000000000000001"}
+            << "-(2 ^-126)*0,50000011920929"
+            << "1,4013E-45 (Aprox.)"
+            << "7,0065E-46 (Aprox.)";
+        QTest::newRow("smallest subnormal")
+            << 0 << "00000000" << u1 << "(2 ^-126)*1,19209289550781E-7"
+            << "1,4013E-45 (Aprox.)"
+            << "7,0065E-46 (Aprox.)" << siguiente << QStringList{"0", "00000000", "00000000000000000000010"}
+            << "(2 ^-126)*2,38418579101563E-7"
+            << "1,4013E-45 (Aprox.)"
+            << "7,0065E-46 (Aprox.)";
+        QTest::newRow("largest subnormal")
+            << 0 << "00000000" << u << "(2 ^-126)*0,99999988079071"
+            << "1,1755E-38 (Aprox.)"
+            << "7,0065E-46 (Aprox.)" << anterior << QStringList{"0", "00000000", "11111111111111111111110"}
+            << "(2 ^-126)*0,999999761581421"
+            << "1,4013E-45 (Aprox.)"
+            << "7,0065E-46 (Aprox.)";
         // Both zeros: the neighbour is shown as the negative number -2^-149.
         for (int s : {0, 1})
             QTest::addRow("zero %d", s) << s << "00000000" << c0 << (s ? "-0" : "0") << ""
@@ -287,8 +290,10 @@ private slots:
                                         << "7,0065E-46 (Aprox.)";
         for (int s : {0, 1})
             QTest::addRow("infinity %d", s) << s << "11111111" << c0 << (s ? "-Infinito" : "Infinito") << ""
-                                            << "No Tiene" << "<unchanged>" << QStringList{"No Tiene", "", ""}
-                                            << "No Tiene" << "No Tiene" << "No Tiene";
+                                            << "No Tiene"
+                                            << "<unchanged>" << QStringList{"No Tiene", "", ""} << "No Tiene"
+                                            << "No Tiene"
+                                            << "No Tiene";
         // The neighbours of a NaN are valued as specials too.
         QTest::newRow("NaN") << 1 << "11111111" << u1 << "NaN"
                              << ""
@@ -315,8 +320,7 @@ private slots:
         QTEST(q(c.error), "error");
         QTEST(q(c.informe.tipoVecino), "tipoVecino");
         QTEST(q(c.informe.mitadDiferencia), "mitad");
-        const DetalleIEEE6 d =
-            detalleIEEE6(signo, exponente.toStdString(), fraccion.toStdString(), c.formula, estado);
+        const DetalleIEEE6 d = detalleIEEE6(signo, exponente.toStdString(), fraccion.toStdString(), c.formula, estado);
         QTEST((QStringList{q(d.vecinoSigno), q(d.vecinoExponente), q(d.vecinoFraccion)}), "vecino");
         // For a special the neighbour's formula row keeps what the
         // conversion wrote there.
@@ -333,7 +337,8 @@ private slots:
         QTest::newRow("blank") << "0111 111" << QString(23, '0');
         QTest::newRow("accented letter") << "01111111" << QString(22, '0') + "?"; // as the window reads it
         QTest::newRow("short") << "0111111" << QString(23, '0');
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     // A wrong digit changes nothing but the formula, which is emptied.
@@ -406,13 +411,14 @@ private slots:
         QTest::addColumn<QStringList>("linea"); // base, exponent, bits, significand
         QTest::newRow("1") << 0 << "01111111" << QString(23, '0')
                            << QStringList{"2", "0", "1.00000000000000000000000", "1,000000000000000"};
-        QTest::newRow("-3") << 1 << "10000000" << "10000000000000000000000"
+        QTest::newRow("-3") << 1 << "10000000"
+                            << "10000000000000000000000"
                             << QStringList{"-2", "1", "1.10000000000000000000000", "1,500000000000000"};
         QTest::newRow("negative subnormal")
-            << 1 << "00000000" << "01000000000000000000000"
-            << QStringList{"-2", "-126", "0.01000000000000000000000", "0,250000000000000"};
-        QTest::newRow("NaN") << 0 << "11111111" << "01000000000000000000000"
-                             << QStringList{"NaN", "0", "", "0,000000000000000"};
+            << 1 << "00000000"
+            << "01000000000000000000000" << QStringList{"-2", "-126", "0.01000000000000000000000", "0,250000000000000"};
+        QTest::newRow("NaN") << 0 << "11111111"
+                             << "01000000000000000000000" << QStringList{"NaN", "0", "", "0,000000000000000"};
     }
 
     void detailOfTheResultLine()
