@@ -169,6 +169,9 @@ private slots:
         teclear(w->Edit2, "1");
         QCOMPARE(w->Label7->text(), QString("8"));
         QVERIFY(!w->SpeedButton1->isEnabled()); // no sign yet
+        QTest::keyClick(w->ComboBox1, '1');     // a sign chosen from the keyboard
+        QCOMPARE(w->ComboBox1->currentIndex(), 1);
+        QVERIFY(w->SpeedButton1->isEnabled());
         QVERIFY(elegir(w->ComboBox1, 0));
         QVERIFY(w->SpeedButton1->isEnabled());
         teclear(w->Edit2, "1"); // beyond the limit: refused
