@@ -8,6 +8,7 @@
 #include "floating/Unit4.h"
 #include "floating/Unitrep.h"
 #include "ieee/Unit5.h"
+#include "ieee/Unit6.h"
 #include "shell/Arranque.h"
 #include "shell/Informe.h"
 #include "shell/Servicios.h"
@@ -263,6 +264,51 @@ void form5(TForm5* w, MensajesDibujados& mensajes, VistaGuardada& vista)
 }
 
 // single precision to decimal
+void form6(TForm6* w, MensajesDibujados& mensajes, VistaGuardada& vista)
+{
+    w->show();
+    QApplication::processEvents();
+    guardar(w, QStringLiteral("ieee-decimal-inicio"));
+    auto convertir = [&](int signo, const QString& exponente, const QString& fraccion) {
+        elegir(w->ComboBox1, signo);
+        w->Edit2->selectAll();
+        QTest::keyClicks(w->Edit2, exponente);
+        w->Edit1->selectAll();
+        QTest::keyClicks(w->Edit1, fraccion);
+        QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+        QApplication::processEvents();
+    };
+    const QString ceros(23, QLatin1Char('0'));
+    convertir(1, QStringLiteral("10000010"), QStringLiteral("01101000000000000000000"));
+    guardar(w, QStringLiteral("ieee-decimal"));
+    vista.nombre = QStringLiteral("informe-ieee-decimal");
+    w->SpeedButton2Click();
+    convertir(0, QStringLiteral("00000000"), QStringLiteral("00000000000000000000001"));
+    guardar(w, QStringLiteral("ieee-decimal-subnormal"));
+    vista.nombre = QStringLiteral("informe-ieee-decimal-subnormal");
+    w->SpeedButton2Click();
+    convertir(1, QStringLiteral("00000000"), ceros);
+    guardar(w, QStringLiteral("ieee-decimal-cero"));
+    vista.nombre = QStringLiteral("informe-ieee-decimal-cero");
+    w->SpeedButton2Click();
+    convertir(0, QStringLiteral("11111111"), ceros);
+    guardar(w, QStringLiteral("ieee-decimal-infinito"));
+    convertir(0, QStringLiteral("11111111"), QStringLiteral("10000000000000000000000"));
+    guardar(w, QStringLiteral("ieee-decimal-nan"));
+    vista.nombre = QStringLiteral("informe-ieee-decimal-nan");
+    w->SpeedButton2Click();
+    convertir(0, QStringLiteral("11111110"), QString(23, QLatin1Char('1')));
+    guardar(w, QStringLiteral("ieee-decimal-maximo"));
+    vista.nombre = QStringLiteral("informe-ieee-decimal-maximo");
+    w->SpeedButton2Click();
+    convertir(0, QStringLiteral("0111l111"), ceros);
+    guardarImagen(mensajes.imagen, QStringLiteral("ieee-decimal-mensaje-binario"));
+    w->hide();
+    VisorAyuda visor;
+    visor.abrirContenido(QStringLiteral("HELP6.hlp"));
+    QApplication::processEvents();
+    guardar(&visor, QStringLiteral("ayuda-HELP6"));
+}
 
 // addition and subtraction
 void form7(TForm7* w, MensajesDibujados& mensajes, VistaGuardada& vista)
@@ -356,6 +402,7 @@ int main(int argc, char** argv)
     }
 
     // single precision to decimal
+    form6(f.Form6, mensajes, vista);
 
     // addition and subtraction
     form7(f.Form7, mensajes, vista);

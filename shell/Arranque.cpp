@@ -16,6 +16,8 @@
 #include "ieee/Unit5Rep.h"
 
 // single precision to decimal
+#include "ieee/Unit6.h"
+#include "ieee/Urep6.h"
 
 // addition and subtraction
 #include "arith/Unit7.h"
@@ -81,6 +83,9 @@ void Formularios::crearConversores()
     Form1->setConversor(2, 0, Form5);
 
     // single precision to decimal
+    Form6Rep = std::make_unique<TForm6Rep>();
+    Form6 = new TForm6(Form6Rep.get(), Form1);
+    Form1->setConversor(2, 1, Form6);
 
     // addition and subtraction
     Form7b = std::make_unique<TForm7b>();

@@ -24,6 +24,8 @@ class TForm5;
 class TForm5Rep;
 
 // IEEE 754: single precision to decimal.
+class TForm6;
+class TForm6Rep;
 
 // Addition and subtraction.
 class TForm7;
@@ -62,6 +64,7 @@ struct Formularios {
     std::unique_ptr<TForm5Rep> Form5Rep;
 
     // report form of single precision to decimal
+    std::unique_ptr<TForm6Rep> Form6Rep;
 
     // report form of addition and subtraction
     std::unique_ptr<TForm7b> Form7b;
@@ -79,6 +82,7 @@ struct Formularios {
     TForm5* Form5 = nullptr;
 
     // single precision to decimal
+    TForm6* Form6 = nullptr;
 
     // addition and subtraction
     TForm7* Form7 = nullptr;

@@ -188,6 +188,8 @@ inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla, const QStr
         }
         case 2:
         case 3: {
+            if (entradas.isEmpty())
+                break;
             QLineEdit* e = entradas.at(azar.bounded(entradas.size()));
             if (!e->isEnabled() || !e->isVisible() || !e->window()->isActiveWindow())
                 break;
@@ -205,6 +207,8 @@ inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla, const QStr
             break;
         }
         default: {
+            if (botones.isEmpty())
+                break;
             QAbstractButton* b = botones.at(azar.bounded(botones.size()));
             if (b->isEnabled() && b->isVisible())
                 QTest::mouseClick(b, Qt::LeftButton);

@@ -212,6 +212,7 @@ private slots:
         QTest::newRow("decimal a punto flotante") << 1 << 2 << "Cifral - Representación  de Decimal a Punto Flotante";
         QTest::newRow("decimal a IEEE") << 2 << 1 << "Cifral -  Decimal  a IEEE 754 Simple Precisión";
         QTest::newRow("suma y resta") << 3 << 1 << "Cifral - Suma y Resta";
+        QTest::newRow("ieee a decimal") << 2 << 2 << "Cifral - IEEE 754 Simple Precisión a Decimal";
     }
 
     void buttonsOpenTheirConverters()
