@@ -169,7 +169,6 @@ void form3(TForm3* w, MensajesDibujados& mensajes, VistaGuardada& vista)
     w->hide();
 }
 
-// decimal to floating point
 void form4(TForm4* w, MensajesDibujados& mensajes, VistaGuardada& vista)
 {
     w->show();
@@ -218,7 +217,6 @@ void form4(TForm4* w, MensajesDibujados& mensajes, VistaGuardada& vista)
     guardar(&visor, QStringLiteral("ayuda-HELP4"));
 }
 
-// decimal to single precision
 void form5(TForm5* w, MensajesDibujados& mensajes, VistaGuardada& vista)
 {
     w->show();
@@ -263,7 +261,6 @@ void form5(TForm5* w, MensajesDibujados& mensajes, VistaGuardada& vista)
     w->hide();
 }
 
-// single precision to decimal
 void form6(TForm6* w, MensajesDibujados& mensajes, VistaGuardada& vista)
 {
     w->show();
@@ -310,7 +307,6 @@ void form6(TForm6* w, MensajesDibujados& mensajes, VistaGuardada& vista)
     guardar(&visor, QStringLiteral("ayuda-HELP6"));
 }
 
-// addition and subtraction
 void form7(TForm7* w, MensajesDibujados& mensajes, VistaGuardada& vista)
 {
     w->show();
@@ -389,10 +385,8 @@ int main(int argc, char** argv)
     formDos(f, mensajes, vista);
     form3(f.Form3, mensajes, vista);
 
-    // decimal to floating point
     form4(f.Form4, mensajes, vista);
 
-    // decimal to single precision
     form5(f.Form5, mensajes, vista);
     {
         VisorAyuda visor5;
@@ -401,12 +395,9 @@ int main(int argc, char** argv)
         guardar(&visor5, QStringLiteral("ayuda-HELP5"));
     }
 
-    // single precision to decimal
     form6(f.Form6, mensajes, vista);
 
-    // addition and subtraction
     form7(f.Form7, mensajes, vista);
-
 
     VisorAyuda visor;
     for (const char* ayuda : {"HELP1.hlp", "HELP2.hlp", "HELP3.hlp"}) {

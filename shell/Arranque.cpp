@@ -1,28 +1,19 @@
 #include "shell/Arranque.h"
 
+#include "arith/Unit7.h"
+#include "arith/Unit7b.h"
 #include "fixed/UnitDos.h"
 #include "fixed/UnitDosb.h"
 #include "fixed/UnitUno.h"
 #include "fixed/UnitUnob.h"
 #include "floating/Unit3.h"
-#include "floating/Unitrep.h"
-
-// decimal to floating point
 #include "floating/Unit4.h"
 #include "floating/UnitRep4.h"
-
-// decimal to single precision
+#include "floating/Unitrep.h"
 #include "ieee/Unit5.h"
 #include "ieee/Unit5Rep.h"
-
-// single precision to decimal
 #include "ieee/Unit6.h"
 #include "ieee/Urep6.h"
-
-// addition and subtraction
-#include "arith/Unit7.h"
-#include "arith/Unit7b.h"
-
 #include "shell/Controles.h"
 #include "shell/Glifos.h"
 #include "shell/Servicios.h"
@@ -71,27 +62,18 @@ void Formularios::crearConversores()
     Form2 = std::make_unique<TForm2>();
     Form3 = new TForm3(Form2.get(), Form1);
     Form1->setConversor(1, 0, Form3);
-
-    // decimal to floating point
     FormRep4 = std::make_unique<TFormRep4>();
     Form4 = new TForm4(FormRep4.get(), Form1);
     Form1->setConversor(1, 1, Form4);
-
-    // decimal to single precision
     Form5Rep = std::make_unique<TForm5Rep>();
     Form5 = new TForm5(Form5Rep.get(), Form1);
     Form1->setConversor(2, 0, Form5);
-
-    // single precision to decimal
     Form6Rep = std::make_unique<TForm6Rep>();
     Form6 = new TForm6(Form6Rep.get(), Form1);
     Form1->setConversor(2, 1, Form6);
-
-    // addition and subtraction
     Form7b = std::make_unique<TForm7b>();
     Form7 = new TForm7(Form7b.get(), Form1);
     Form1->setConversor(3, 0, Form7);
-
 }
 
 void Formularios::crearTrasPrimerPintado(std::function<void()> listo)

@@ -14,23 +14,14 @@ class TFormDos;
 class Treporte2;
 class TForm3;
 class TForm2;
-
-// Decimal to floating point.
-class TFormRep4;
 class TForm4;
-
-// IEEE 754: decimal to single precision.
+class TFormRep4;
 class TForm5;
 class TForm5Rep;
-
-// IEEE 754: single precision to decimal.
 class TForm6;
 class TForm6Rep;
-
-// Addition and subtraction.
 class TForm7;
 class TForm7b;
-
 
 // The windows of the program, each in one reference. The main window owns
 // the converter windows; the report forms live beside it.
@@ -56,37 +47,19 @@ struct Formularios {
     std::unique_ptr<TForm2a> Form2a;
     std::unique_ptr<Treporte2> reporte2;
     std::unique_ptr<TForm2> Form2;
-
-    // report form of decimal to floating point
     std::unique_ptr<TFormRep4> FormRep4;
-
-    // report form of decimal to single precision
     std::unique_ptr<TForm5Rep> Form5Rep;
-
-    // report form of single precision to decimal
     std::unique_ptr<TForm6Rep> Form6Rep;
-
-    // report form of addition and subtraction
     std::unique_ptr<TForm7b> Form7b;
-
 
     TForm1* Form1 = nullptr;
     TFormUno* FormUno = nullptr;
     TFormDos* FormDos = nullptr;
     TForm3* Form3 = nullptr;
-
-    // decimal to floating point
     TForm4* Form4 = nullptr;
-
-    // decimal to single precision
     TForm5* Form5 = nullptr;
-
-    // single precision to decimal
     TForm6* Form6 = nullptr;
-
-    // addition and subtraction
     TForm7* Form7 = nullptr;
-
 
 private:
     std::unique_ptr<TForm1> principal_;
