@@ -10,9 +10,13 @@
 //   ayuda1 <n> <us>      the first "Ayuda" of the run, from the click until
 //                        the help page has been painted
 // scripts/bench runs it many times and prints medians and maxima.
+#include "arith/Unit7.h"
 #include "fixed/UnitDos.h"
 #include "fixed/UnitUno.h"
 #include "floating/Unit3.h"
+#include "floating/Unit4.h"
+#include "ieee/Unit5.h"
+#include "ieee/Unit6.h"
 #include "shell/Arranque.h"
 #include "shell/Servicios.h"
 #include "shell/Unit1.h"
@@ -86,6 +90,46 @@ const std::vector<Conversor>& conversores()
          "Button1",
          "SpeedButton1",
          "SpeedButton2"},
+        {"decimal-flotante",
+         [](Formularios& f) { return static_cast<QDialog*>(f.Form4); },
+         {{Paso::Radio, "RadioGroup1", 1, nullptr},
+          {Paso::Radio, "RadioGroup2", 3, nullptr},
+          {Paso::Radio, "RadioGroup4", 4, nullptr},
+          {Paso::Lista, "ComboBox1", 0, nullptr},
+          {Paso::Lista, "ComboBox2", 0, nullptr},
+          {Paso::Lista, "ComboBox3", 1, nullptr},
+          {Paso::Teclear, "Edit7", 0, "-0,1"}},
+         "Button1",
+         "SpeedButton3",
+         "SpeedButton2"},
+        {"decimal-ieee",
+         [](Formularios& f) { return static_cast<QDialog*>(f.Form5); },
+         {{Paso::Radio, "RadioGroup1", 0, nullptr}, {Paso::Teclear, "Edit1", 0, "0,1"}},
+         "SpeedButton1",
+         "SpeedButton3",
+         "SpeedButton2"},
+        {"ieee-decimal",
+         [](Formularios& f) { return static_cast<QDialog*>(f.Form6); },
+         {{Paso::Lista, "ComboBox1", 1, nullptr},
+          {Paso::Teclear, "Edit2", 0, "10000010"},
+          {Paso::Teclear, "Edit1", 0, "01101000000000000000000"}},
+         "SpeedButton1",
+         "SpeedButton2",
+         "SpeedButton3"},
+        {"suma-resta",
+         [](Formularios& f) { return static_cast<QDialog*>(f.Form7); },
+         {{Paso::Radio, "RadioGroup3", 3, nullptr},
+          {Paso::Lista, "ComboBox1", 0, nullptr},
+          {Paso::Radio, "RadioGroup1", 1, nullptr},
+          {Paso::Radio, "RadioGroup4", 0, nullptr},
+          {Paso::Lista, "ComboBox2", 0, nullptr},
+          {Paso::Teclear, "Edit1", 0, "11000000"},
+          {Paso::Teclear, "Edit2", 0, "00000001"},
+          {Paso::Teclear, "Edit3", 0, "00000011"},
+          {Paso::Teclear, "Edit4", 0, "00000000"}},
+         "SpeedButton1",
+         "SpeedButton3",
+         "SpeedButton4"},
     };
     return tabla;
 }
