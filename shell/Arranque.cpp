@@ -87,11 +87,13 @@ void Formularios::crearTrasPrimerPintado(std::function<void()> listo)
     });
 }
 
-// The program's mark in each size drawn for it, for title and task bars.
+// The program's mark in the sizes of title and task bars. The larger ones
+// are installed for the desktop's menus; decoded here they would only take
+// memory.
 static QIcon iconoPrograma()
 {
     QIcon icono;
-    for (const int lado : {16, 32, 48, 64, 128, 256})
+    for (const int lado : {16, 32, 48, 64})
         icono.addFile(QStringLiteral(":/icono/cifral-%1.png").arg(lado), QSize(lado, lado));
     return icono;
 }
