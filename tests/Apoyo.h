@@ -227,4 +227,26 @@ inline int usoAlAzar(QWidget* ventana, int acciones, quint32 semilla, const std:
     return usoAlAzar(ventana, acciones, semilla, {}, despues);
 }
 
+// What a result field of a converter may show: nothing, a decimal number
+// written by the program (also in exponent form, "-0" included), a bit
+// string, a power-of-two text "F * (2^X)", or "No existe".
+inline bool resultadoBienFormado(const QString& t)
+{
+    static const QRegularExpression forma(
+        QStringLiteral("^(|No existe|[01]+|-?[0-9]+(,[0-9]+)?(E[-+]?[0-9]+)?|-?[0-9]+(,[0-9]+)?(E-?[0-9]+)? \\* "
+                       "\\(2\\^-?[0-9]+\\))$"));
+    return forma.match(t).hasMatch();
+}
+
+// The first result field of a window (a read-only edit other than those
+// named) that shows something else, as "name: text"; empty when all are
+// well formed.
+inline QString resultadoMalFormado(QWidget* ventana, const QStringList& entradas)
+{
+    for (QLineEdit* e : ventana->findChildren<QLineEdit*>())
+        if (!entradas.contains(e->objectName()) && !resultadoBienFormado(e->text()))
+            return e->objectName() + QStringLiteral(": ") + e->text();
+    return {};
+}
+
 } // namespace prueba

@@ -704,6 +704,24 @@ private slots:
         QVERIFY(g->mensajes.textos.size() > 10); // the clicks reached the handlers
     }
 
+    // Thousands of actions with whole texts typed now and then, the edge
+    // ones among them: every result field stays empty or well formed.
+    void randomUseKeepsResultsWellFormed()
+    {
+        const QStringList textos{"",    "-",    "0",          "-0",          "5",          "-5",
+                                 "127", "-128", "2147483647", "-2147483648", "4294967295", "99999999999",
+                                 "1,5", "12a",  "ñ",          " 5",          "+5",         "$FF"};
+        QString falla;
+        auto revisar = [&] {
+            if (falla.isEmpty())
+                falla = resultadoMalFormado(w, {"Edit1"});
+        };
+        for (quint32 semilla = 11; semilla <= 12; ++semilla)
+            QCOMPARE(usoAlAzar(w, 2000, semilla, textos, revisar), 2000);
+        QVERIFY2(falla.isEmpty(), qPrintable(falla));
+        QVERIFY(!g->vista.informes.isEmpty());
+    }
+
     void help()
     {
         QTest::mouseClick(w->SpeedButton2, Qt::LeftButton);

@@ -372,6 +372,24 @@ private slots:
         QVERIFY(g->mensajes.textos.size() > 10); // the clicks reached the handlers
     }
 
+    // Thousands of actions with whole texts typed now and then, the edge
+    // ones among them: every result field stays empty or well formed.
+    void randomUseKeepsResultsWellFormed()
+    {
+        const QStringList textos{
+            "",    "0",    "1",    "1011", QString(32, '1'), "1" + QString(31, '0'), "01", "0120", "-101",
+            "1,1", " 101", "101 ", "ñ1",   "10a01",          QString(33, '1')};
+        QString falla;
+        auto revisar = [&] {
+            if (falla.isEmpty())
+                falla = resultadoMalFormado(w, {"Edit1"});
+        };
+        for (quint32 semilla = 11; semilla <= 12; ++semilla)
+            QCOMPARE(usoAlAzar(w, 2000, semilla, textos, revisar), 2000);
+        QVERIFY2(falla.isEmpty(), qPrintable(falla));
+        QVERIFY(!g->vista.informes.isEmpty());
+    }
+
     // The labels of the filled page never overlap.
     void reportLabelsDoNotOverlap()
     {

@@ -510,6 +510,37 @@ private slots:
         QVERIFY(g->mensajes.textos.size() > 10); // the clicks reached the handlers
     }
 
+    // Thousands of actions with whole texts typed now and then, the edge
+    // ones among them: every result field stays empty or well formed.
+    void randomUseKeepsResultsWellFormed()
+    {
+        const QStringList textos{"",
+                                 "0",
+                                 "1",
+                                 "10",
+                                 "01",
+                                 "1000",
+                                 "0111",
+                                 "11010010",
+                                 "10000000",
+                                 "0110000000",
+                                 QString(16, '1'),
+                                 QString(16, '0'),
+                                 "012",
+                                 "ñ0",
+                                 "1 0",
+                                 QString(17, '1')};
+        QString falla;
+        auto revisar = [&] {
+            if (falla.isEmpty())
+                falla = resultadoMalFormado(w.get(), {"Edit5", "Edit6"});
+        };
+        for (quint32 semilla = 11; semilla <= 12; ++semilla)
+            QCOMPARE(usoAlAzar(w.get(), 2000, semilla, textos, revisar), 2000);
+        QVERIFY2(falla.isEmpty(), qPrintable(falla));
+        QVERIFY(!g->vista.informes.isEmpty());
+    }
+
     void help()
     {
         QTest::mouseClick(w->SpeedButton2, Qt::LeftButton);
