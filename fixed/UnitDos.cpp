@@ -36,6 +36,11 @@ TFormDos::TFormDos(Treporte2* informe, QWidget* padre)
                        padre),
       informe_(informe)
 {
+    terminarCreacion();
+}
+
+void TFormDos::construir()
+{
     Label1 = rotulo(QStringLiteral("Label1"), QStringLiteral("Ingrese el número en Entero:"), this, 15, true);
     colocar(Label1, 16, 14, 228, 20);
     Edit1 = new LineaEdicion(QStringLiteral("Edit1"), this);

@@ -77,6 +77,9 @@ private:
     void habilitarEntrada();
 
     Treporte2* informe_;
+
+protected:
+    void construir() override;
 };
 
 } // namespace cifral

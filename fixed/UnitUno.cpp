@@ -35,6 +35,11 @@ TFormUno::TFormUno(TForm2a* informe, QWidget* padre)
                        padre),
       informe_(informe)
 {
+    terminarCreacion();
+}
+
+void TFormUno::construir()
+{
     Label1 = rotulo(QStringLiteral("Label1"), QStringLiteral("Ingrese el número en binario:"), this, 15, true);
     colocar(Label1, 16, 14, 260, 20);
     Edit1 = new LineaEdicion(QStringLiteral("Edit1"), this);

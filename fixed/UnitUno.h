@@ -70,6 +70,9 @@ private:
     int longitud() const;
 
     TForm2a* informe_;
+
+protected:
+    void construir() override;
 };
 
 } // namespace cifral

@@ -64,6 +64,11 @@ TForm3::TForm3(TForm2* informe, QWidget* padre)
     : VentanaConversor(QStringLiteral("Form3"), QStringLiteral("Representación de Binario a Decimal"), 640, 540, padre),
       informe_(informe)
 {
+    terminarCreacion();
+}
+
+void TForm3::construir()
+{
     // ---- mantissa layout
     GroupBox1 = new QGroupBox(QStringLiteral("Configurar Mantisa"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));

@@ -104,6 +104,9 @@ private:
     // The last mantissa values, kept apart for each kind.
     double valorEntera_ = 0.0;
     double valorFraccionaria_ = 0.0;
+
+protected:
+    void construir() override;
 };
 
 } // namespace cifral

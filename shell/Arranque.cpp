@@ -118,6 +118,7 @@ int arrancar(int argc, char** argv, const Ganchos& ganchos)
 {
     QApplication aplicacion(argc, argv);
     prepararAplicacion();
+    VentanaConversor::setConstruccionDiferida(true);
     Formularios formularios;
     formularios.crearPrincipal();
     // The hidden windows cost nothing the user sees: they are made once the

@@ -377,4 +377,41 @@ VentanaConversor::VentanaConversor(const QString& nombre, const QString& titulo,
     setWindowModality(Qt::WindowModal);
 }
 
+namespace {
+
+bool diferirConstruccion = false;
+
+} // namespace
+
+void VentanaConversor::setConstruccionDiferida(bool diferida)
+{
+    diferirConstruccion = diferida;
+}
+
+bool VentanaConversor::construccionDiferida()
+{
+    return diferirConstruccion;
+}
+
+void VentanaConversor::asegurarConstruida()
+{
+    if (construida_)
+        return;
+    construida_ = true;
+    construir();
+}
+
+void VentanaConversor::setVisible(bool visible)
+{
+    if (visible)
+        asegurarConstruida();
+    QDialog::setVisible(visible);
+}
+
+void VentanaConversor::terminarCreacion()
+{
+    if (!diferirConstruccion)
+        asegurarConstruida();
+}
+
 } // namespace cifral

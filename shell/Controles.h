@@ -147,11 +147,34 @@ QPushButton* botonComando(const QString& nombre, const QString& titulo, QWidget*
 // The frame shared by every converter: fixed single border, system menu and
 // minimize box only, caption "Cifral - " + title, the given client size,
 // modal over the main window (which opens it with exec()).
+//
+// A window builds its controls in construir(). In the program that happens
+// when the window is first shown, so that the hidden windows cost neither
+// time nor memory at start-up; everywhere else (tests, tools) each window
+// builds them as soon as it is made. Either way the window is made once and
+// keeps its controls, and what they hold, until the program ends.
 class VentanaConversor : public QDialog {
     Q_OBJECT
 
 public:
     VentanaConversor(const QString& nombre, const QString& titulo, int ancho, int alto, QWidget* padre);
+
+    static void setConstruccionDiferida(bool diferida);
+    static bool construccionDiferida();
+
+    // Builds the controls if they are not built yet.
+    void asegurarConstruida();
+    bool construida() const { return construida_; }
+
+    void setVisible(bool visible) override;
+
+protected:
+    virtual void construir() {}
+    // The last step of every window's constructor.
+    void terminarCreacion();
+
+private:
+    bool construida_ = false;
 };
 
 // The two steps that every "Ver detalle" button shares.

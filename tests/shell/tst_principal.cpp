@@ -4,6 +4,11 @@
 #include "fixed/UnitUno.h"
 #include "shell/Unit1.h"
 
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
 #include <QDialog>
 #include <QTabWidget>
 #include <QTimer>
@@ -33,6 +38,34 @@ QString d(int i)
 
 class TestPrincipal : public QObject {
     Q_OBJECT
+
+    // Every control of a window as the user sees it, one line each.
+    static QStringList estado(QWidget* ventana)
+    {
+        QStringList r;
+        for (QWidget* c : ventana->findChildren<QWidget*>()) {
+            QString t = QString::fromLatin1(c->metaObject()->className()) + ' ' + c->objectName() + ' ' +
+                        QString::number(c->geometry().x()) + ',' + QString::number(c->geometry().y()) + ' ' +
+                        QString::number(c->width()) + 'x' + QString::number(c->height()) + ' ' +
+                        (c->isVisibleTo(ventana) ? "v" : "-") + (c->isEnabled() ? "e" : "-") + ' ' +
+                        c->font().toString() + ' ' + c->toolTip();
+            if (auto* l = qobject_cast<QLabel*>(c))
+                t += " [" + l->text() + ']';
+            if (auto* b = qobject_cast<QAbstractButton*>(c))
+                t += " [" + b->text() + ']' + (b->isChecked() ? "x" : "");
+            if (auto* e = qobject_cast<QLineEdit*>(c))
+                t += " [" + e->text() + ']' + (e->isReadOnly() ? "r" : "") + e->palette().color(QPalette::Base).name();
+            if (auto* g = qobject_cast<QGroupBox*>(c))
+                t += " [" + g->title() + ']';
+            if (auto* l = qobject_cast<QComboBox*>(c)) {
+                for (int i = 0; i < l->count(); ++i)
+                    t += " <" + l->itemText(i) + '>';
+                t += QString::number(l->currentIndex());
+            }
+            r << t;
+        }
+        return r;
+    }
 
     std::unique_ptr<Formularios> f;
     TForm1* w = nullptr;
@@ -125,6 +158,34 @@ private slots:
         QCOMPARE(abierto, QString("Cifral - Representación de Binario a Entero"));
         otros.crearConversores(); // a second call makes nothing new
         QCOMPARE(otros.Form1->findChildren<QDialog*>().size(), w->findChildren<QDialog*>().size());
+    }
+
+    // In the program a converter builds its controls when it is first
+    // shown; it then holds exactly the controls, texts and states of a
+    // converter built at once.
+    void convertersBuiltWhenFirstShown()
+    {
+        VentanaConversor::setConstruccionDiferida(true);
+        Formularios diferidos;
+        diferidos.crear();
+        VentanaConversor::setConstruccionDiferida(false);
+        const QList<VentanaConversor*> tarde = diferidos.Form1->findChildren<VentanaConversor*>();
+        const QList<VentanaConversor*> pronto = w->findChildren<VentanaConversor*>();
+        QCOMPARE(tarde.size(), 7);
+        QCOMPARE(pronto.size(), 7);
+        for (int i = 0; i < 7; ++i) {
+            VentanaConversor* v = tarde[i];
+            QCOMPARE(v->objectName(), pronto[i]->objectName());
+            QCOMPARE(v->windowTitle(), pronto[i]->windowTitle());
+            QCOMPARE(v->construida(), false);
+            QVERIFY(v->findChildren<QWidget*>().isEmpty());
+            QTimer::singleShot(0, v, [v] { v->close(); });
+            v->exec();
+            QVERIFY(v->construida());
+            pronto[i]->show();
+            QCOMPARE(estado(v), estado(pronto[i]));
+            pronto[i]->hide();
+        }
     }
 
     void tabs_data()
