@@ -90,7 +90,7 @@ std::string textoAproximado(Extended x)
     return t;
 }
 
-std::string textoError(Extended diferencia)
+std::string textoErrorMaximo(Extended diferencia)
 {
     if (contieneExponente(FloatToStr(diferencia)))
         return FloatToStrF(diferencia / 2, ffExponent, 5, 5) + " (Aprox.)";
@@ -259,6 +259,15 @@ std::string ConversorIEEE6::calcEAMax(const std::string& exponente, unsigned sig
         informe_.tipoVecino = TextoNumeroSiguiente;
         return ExponenteCero;
     }
+    if (campo(exponente, BitsExponenteIEEE) == SesgoIEEE + 1) {
+        // 2 (and -2) takes the previous number, the largest of the binade
+        // of 1, as its neighbour.
+        estado_.vecinoFraccion = FraccionUnos;
+        estado_.vecinoExponente = convertir_A_BSS(BitsExponenteIEEE, SesgoIEEE);
+        estado_.vecinoSigno = IntToStr(signo);
+        informe_.tipoVecino = TextoNumeroAnterior;
+        return estado_.vecinoExponente;
+    }
     return calcAntSig(exponente, signo);
 }
 
@@ -298,12 +307,23 @@ std::string ConversorIEEE6::validarResultado(const std::string& resultado, const
 
 namespace {
 
-// The decimal value of the converted number, written from its exact value
-// with the sign its formula shows. (Read back from the formula, whose
-// significand has only 15 digits, the last digit would often be wrong.)
-std::string textoDecimal(const std::string& formula, double valor)
+// The decimal value of the converted number, read back from its formula: the
+// power of two from the text after "(2 ^ " (a subnormal number has none and
+// takes -126) times the significand as the formula writes it, with 15
+// significant digits; the formula's sign goes in front. The value therefore
+// rests on the written significand, not on the bits.
+std::string decimalDeLaFormula(const std::string& formula)
 {
-    const std::string t = textoAproximado(std::fabs(Extended{valor}));
+    const std::string conExponente = "(2 ^ ";
+    const std::size_t inicio = formula.find(conExponente);
+    const std::size_t cierre = formula.find(')');
+    const std::int32_t e =
+        inicio == std::string::npos
+            ? ExponenteSubnormalIEEE
+            : StrToInt(formula.substr(inicio + conExponente.size(), cierre - inicio - conExponente.size()));
+    const std::size_t cifra = formula.find_first_of("0123456789", cierre);
+    const Extended x = Power(2, e) * StrToFloat(formula.substr(cifra));
+    const std::string t = textoAproximado(x);
     return formula[0] == '-' ? "-" + t : t;
 }
 
@@ -339,11 +359,11 @@ ConversionIEEE6 ConversorIEEE6::convertir(int signoElegido, const std::string& e
                 informe_.tipoVecino = TextoNumeroAnterior;
                 estado_.vecinoTexto = anterior.formula;
                 estado_.diferenciaMayor = static_cast<double>(dA);
-                error = textoError(dA);
+                error = textoErrorMaximo(dA);
             } else {
                 estado_.vecinoTexto = siguiente.formula;
                 estado_.diferenciaMayor = static_cast<double>(dS);
-                error = textoError(dS);
+                error = textoErrorMaximo(dS);
                 estado_.vecinoFraccion = fraccionSiguiente;
             }
             vR = anterior.valor;
@@ -353,7 +373,7 @@ ConversionIEEE6 ConversorIEEE6::convertir(int signoElegido, const std::string& e
             estado_.vecinoTexto = vecino.formula;
             const Extended d = std::fabs(Extended{v} - vecino.valor);
             estado_.diferenciaMayor = static_cast<double>(d);
-            error = textoError(d);
+            error = textoErrorMaximo(d);
             vR = vecino.valor;
         }
     }
@@ -363,7 +383,7 @@ ConversionIEEE6 ConversorIEEE6::convertir(int signoElegido, const std::string& e
     r.formula = formula_;
     r.valor = v;
     if (!sinFormula(formula_))
-        r.decimal = textoDecimal(formula_, v);
+        r.decimal = decimalDeLaFormula(formula_);
     r.informe = informe_;
     return r;
 }

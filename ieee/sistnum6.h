@@ -70,7 +70,7 @@ double valorDe(PatronIEEE p);
 std::string textoAproximado(Extended x);
 // The maximum absolute error of a gap d: half of d, with the choice of the
 // form made on the whole gap.
-std::string textoError(Extended diferencia);
+std::string textoErrorMaximo(Extended diferencia);
 
 inline constexpr const char* TextoNaN = "NaN";
 inline constexpr const char* TextoInfinito = "Infinito";
@@ -134,7 +134,7 @@ inline constexpr int AlturaEspecial = 147;
 struct ConversionIEEE6 {
     bool binario = false; // false: the message "Ingrese números en binario", the formula emptied, nothing else
     std::string formula;  // Edit3
-    std::string decimal;  // Edit4
+    std::string decimal;  // Edit4: read back from the formula
     std::string error;    // Label10
     double valor = 0.0;   // the value of the entered pattern, 0 for an infinity or NaN
     InformeEnConversion6 informe;
@@ -169,6 +169,8 @@ public:
 
     // The neighbour of a pattern with a zero fraction: its fraction,
     // exponent and sign written into the state; returns its exponent bits.
+    // The zeros take the smallest subnormal number, 2 and -2 the previous
+    // number, every other power of two the next one (calcAntSig).
     std::string calcEAMax(const std::string& exponente, unsigned signo);
     std::string calcAntSig(const std::string& exponente, unsigned signo);
 

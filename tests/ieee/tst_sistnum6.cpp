@@ -193,14 +193,14 @@ private slots:
                             << QStringList{"1", "10000000", "10000000000000000000001"} << "-(2 ^ 1)*1,50000011920929"
                             << "2,3842E-7 (Aprox.)"
                             << "1,1921E-7 (Aprox.)";
-        // 2 lies where the gap doubles: its maximum error is half the gap
-        // above it, as for every other power of two.
-        QTest::newRow("2") << 0 << "10000000" << c0 << "(2 ^ 1)*1"
-                           << "2"
-                           << "1,1921E-7 (Aprox.)" << siguiente << QStringList{"0", "10000000", u1}
-                           << "(2 ^ 1)*1,00000011920929"
-                           << "2,3842E-7 (Aprox.)"
-                           << "1,1921E-7 (Aprox.)";
+        // 2 and -2 take the previous number, the largest of the binade of
+        // 1, as their neighbour.
+        for (int s : {0, 1})
+            QTest::addRow("%s2", s ? "-" : "")
+                << s << "10000000" << c0 << (s ? "-(2 ^ 1)*1" : "(2 ^ 1)*1") << (s ? "-2" : "2") << "5,9605E-8 (Aprox.)"
+                << anterior << QStringList{QString::number(s), "01111111", u}
+                << (s ? "-(2 ^ 0)*1,99999988079071" : "(2 ^ 0)*1,99999988079071") << "1,1921E-7 (Aprox.)"
+                << "5,9605E-8 (Aprox.)";
         QTest::newRow("-2^40") << 1 << "10100111" << c0 << "-(2 ^ 40)*1"
                                << "-1099511627776"
                                << "65536" << siguiente << QStringList{"1", "10100111", u1}
@@ -216,17 +216,36 @@ private slots:
                                       << "(2 ^ 10)*1,00000023841858"
                                       << "0,0001220703125"
                                       << "6,1035E-5 (Aprox.)";
-        // Written from the formula's 15-digit significand, the value would
-        // end in ...547.
+        // The decimal value is 2^e times the significand as the formula
+        // writes it, with 15 digits: here ...547, where the bits give ...546;
+        // 2^45 * 1,16359353065491 shows a decimal part the number has not.
         QTest::newRow("15 digits") << 0 << "01110001"
                                    << "10111111101100001011110"
                                    << "(2 ^ -14)*1,74879050254822"
-                                   << "0,000106737701571546"
+                                   << "0,000106737701571547"
                                    << "3,6380E-12 (Aprox.)" << siguiente
                                    << QStringList{"0", "01110001", "10111111101100001011111"}
                                    << "(2 ^ -14)*1,74879062175751"
                                    << "7,2760E-12 (Aprox.)"
                                    << "3,6380E-12 (Aprox.)";
+        QTest::newRow("read back, 2^45") << 0 << "10101100"
+                                         << "00101001111000010100010"
+                                         << "(2 ^ 45)*1,16359353065491"
+                                         << "40940307742720,1"
+                                         << "2097152" << siguiente
+                                         << QStringList{"0", "10101100", "00101001111000010100011"}
+                                         << "(2 ^ 45)*1,1635936498642"
+                                         << "4194304"
+                                         << "2097152";
+        QTest::newRow("read back, negative")
+            << 1 << "10010100"
+            << "11001000111011010101001"
+            << "-(2 ^ 21)*1,78487122058868"
+            << "-3743146,24999999"
+            << "0,125" << siguiente << QStringList{"1", "10010100", "11001000111011010101010"}
+            << "-(2 ^ 21)*1,78487133979797"
+            << "0,25"
+            << "0,125";
         QTest::newRow("all-ones fraction")
             << 0 << "01111111" << u << "(2 ^ 0)*1,99999988079071"
             << "1,99999988079071"
