@@ -36,6 +36,11 @@ TForm6::TForm6(TForm6Rep* informe, QWidget* padre)
     : VentanaConversor(QStringLiteral("Form6"), QStringLiteral("IEEE 754 Simple Precisión a Decimal"), 560, 318, padre),
       informe_(informe)
 {
+    terminarCreacion();
+}
+
+void TForm6::construir()
+{
     Label5 = rotulo(QStringLiteral("Label5"), QStringLiteral("Representación IEEE 754 en 32 bits "), this, 15, true);
     colocar(Label5, 16, 12, 330, 20);
 
@@ -117,7 +122,7 @@ bool TForm6::event(QEvent* e)
     const bool hecho = VentanaConversor::event(e);
     // Being shown counts as becoming active: without a window manager the
     // activation itself may never come.
-    if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show)
+    if (construida() && (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show))
         FormActivate();
     return hecho;
 }

@@ -67,6 +67,9 @@ private:
 
     TForm6Rep* informe_;
     EstadoIEEE6 estado_;
+
+protected:
+    void construir() override;
 };
 
 } // namespace cifral
