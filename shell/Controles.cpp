@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTextLayout>
 #include <QVBoxLayout>
@@ -215,9 +216,13 @@ int LineaEdicion::espacioLibre() const
 
 void LineaEdicion::pegarLimitado()
 {
+    insertarLimitado(QApplication::clipboard()->text());
+}
+
+void LineaEdicion::insertarLimitado(QString t)
+{
     if (isReadOnly())
         return;
-    QString t = QApplication::clipboard()->text();
     t.remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
     const int libre = espacioLibre();
     if (libre <= 0 || t.isEmpty())
@@ -265,6 +270,21 @@ void LineaEdicion::contextMenuEvent(QContextMenuEvent* e)
     }
     menu->exec(e->globalPos());
     delete menu;
+}
+
+// Where the desktop has a selection clipboard, a middle click pastes the
+// selected text at the cursor: within the limit, as every other paste.
+void LineaEdicion::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+        if (!isReadOnly()) {
+            deselect();
+            insertarLimitado(QApplication::clipboard()->text(QClipboard::Selection));
+        }
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
 }
 
 // --------------------------------------------------------------- BotonRapido

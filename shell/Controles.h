@@ -94,10 +94,12 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     int espacioLibre() const;
     void pegarLimitado();
+    void insertarLimitado(QString t);
 
     int limite_ = 0;
 };

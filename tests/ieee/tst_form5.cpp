@@ -10,6 +10,8 @@
 #include "ieee/sistnum5.h"
 
 #include <QClipboard>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
@@ -375,6 +377,42 @@ private slots:
         QCOMPARE(w->Edit3->text(), QString("12345"));
         QTest::keyClick(w->Edit3, '6');
         QCOMPARE(w->Edit3->text(), QString("12345"));
+    }
+
+    // Where the desktop has a selection clipboard (X11), a middle click
+    // pastes the selected text: the limits hold there as for every other
+    // paste. Without one (offscreen) this check runs again in a child of the
+    // test on a virtual X display, when there is one.
+    void middleClickPasteKeepsTheLimits()
+    {
+        if (!QApplication::clipboard()->supportsSelection()) {
+            const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
+            if (xvfb.isEmpty() || qEnvironmentVariableIsSet("CIFRAL_PRUEBA_X11"))
+                QSKIP("no selection clipboard and no virtual X display");
+            QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+            entorno.insert("QT_QPA_PLATFORM", "xcb");
+            entorno.insert("CIFRAL_PRUEBA_X11", "1");
+            // The X libraries keep memory until the end: no leak report.
+            entorno.insert("ASAN_OPTIONS", entorno.value("ASAN_OPTIONS") + ":detect_leaks=0");
+            QProcess hijo;
+            hijo.setProcessEnvironment(entorno);
+            hijo.setProcessChannelMode(QProcess::MergedChannels);
+            hijo.start(xvfb, {"-a", QCoreApplication::applicationFilePath(), "middleClickPasteKeepsTheLimits"});
+            QVERIFY(hijo.waitForFinished(120000));
+            const QByteArray salida = hijo.readAll();
+            QVERIFY2(hijo.exitStatus() == QProcess::NormalExit && hijo.exitCode() == 0, salida.constData());
+            QVERIFY2(salida.contains("PASS   : TestForm5::middleClickPasteKeepsTheLimits()"), salida.constData());
+            return;
+        }
+        QApplication::clipboard()->setText("-123456789012345678901234567890", QClipboard::Selection);
+        clicEnRadio(w->RadioGroup1, Entero);
+        QTest::mouseClick(w->Edit1, Qt::MiddleButton);
+        QCOMPARE(w->Edit1->text(), QString("-123456789012345"));
+        QTest::mouseClick(w->Edit1, Qt::MiddleButton); // full: nothing more
+        QCOMPARE(w->Edit1->text(), QString("-123456789012345"));
+        QVERIFY(!w->SpeedButton3->isEnabled());
+        QTest::mouseClick(w->Edit3, Qt::MiddleButton);
+        QCOMPARE(w->Edit3->text(), QString("-1"));
     }
 
     // The figures shown for a few numbers, zeros of both signs among them.
