@@ -44,6 +44,11 @@ TForm5::TForm5(TForm5Rep* informe, QWidget* padre)
                        padre),
       informe_(informe)
 {
+    terminarCreacion();
+}
+
+void TForm5::construir()
+{
     // ---- the number
     RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Ingresar números en:"),
                                  {QStringLiteral("Entero"), QStringLiteral("Decimal")}, this);

@@ -81,6 +81,9 @@ private:
     RealDe48Bits numeroARepresentar_;
     RealDe48Bits numeroRepresentado_;
     std::int32_t exponenteSesgado_ = 0;
+
+protected:
+    void construir() override;
 };
 
 } // namespace cifral
