@@ -4,22 +4,18 @@
 
 namespace cifral {
 
-int escalaFraccionaria(TNumberSystem sistema, int n)
-{
-    return sistema == BSS || sistema == Exceso ? n : n - 1;
-}
-
 double valorFraccionario(const std::string& s, int n, int sistema)
 {
     if (!esSistema(sistema))
         return 0.0;
-    return valorDe(unidadesDe(s, n, sistema), escalaFraccionaria(static_cast<TNumberSystem>(sistema), n));
+    int longitud = n;
+    return mantFracc(s, longitud, static_cast<TNumberSystem>(sistema), false);
 }
 
 Rango rangoFraccionario(TNumberSystem sistema, int n)
 {
     const Rango r = rango(sistema, n);
-    const int escala = escalaFraccionaria(sistema, n);
+    const int escala = escalaDeFraccion(sistema, n);
     return {std::ldexp(r.desde, -escala), std::ldexp(r.hasta, -escala)};
 }
 
@@ -46,7 +42,7 @@ std::optional<std::string> fraccionASistema(int sistema, int n, const Corte& x, 
     if (!esSistema(sistema))
         return std::nullopt;
     const auto s = static_cast<TNumberSystem>(sistema);
-    if (!dentroDe(x, rangoFraccionario(s, n), escalaFraccionaria(s, n))) {
+    if (!dentroDe(x, rangoFraccionario(s, n), escalaDeFraccion(s, n))) {
         mensajes.push_back(mensajeFraccion(sistema));
         return std::nullopt;
     }
@@ -58,7 +54,7 @@ std::optional<std::string> convBinario_F(int sistema, int n, const Corte& x, Men
     if (!esSistema(sistema))
         return std::nullopt;
     const auto s = static_cast<TNumberSystem>(sistema);
-    if (!dentroDe(x, rango(s, n), escalaFraccionaria(s, n))) {
+    if (!dentroDe(x, rango(s, n), escalaDeFraccion(s, n))) {
         mensajes.push_back(mensajeRangoMantisa(sistema));
         return std::nullopt;
     }
@@ -70,7 +66,7 @@ bool terminaEnCero(int sistema, int n, const Unidades& x, Mensajes& mensajes)
     if (!esSistema(sistema))
         return false;
     const Corte c = corte(x);
-    if (c.piso >= (std::int64_t{1} << escalaFraccionaria(static_cast<TNumberSystem>(sistema), n))) // x >= 1
+    if (c.piso >= (std::int64_t{1} << escalaDeFraccion(static_cast<TNumberSystem>(sistema), n))) // x >= 1
         return false;
     const std::optional<std::string> t = fraccionASistema(sistema, n, c, mensajes);
     return t && (*t)[static_cast<std::size_t>(n) - 1] == '0';
@@ -133,7 +129,7 @@ bool obtener_igualdadesF(int sm, int nm, Unidades& mS, std::int32_t& eS, Unidade
 
 class MantisaFraccionaria : public TipoMantisa {
 public:
-    int escala(int sistema, int n) const override { return escalaFraccionaria(static_cast<TNumberSystem>(sistema), n); }
+    int escala(int sistema, int n) const override { return escalaDeFraccion(static_cast<TNumberSystem>(sistema), n); }
 
     Rango rangoMantisa(TNumberSystem sistema, int n) const override { return rangoFraccionario(sistema, n); }
 

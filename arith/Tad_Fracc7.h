@@ -16,10 +16,8 @@
 
 namespace cifral {
 
-// D as a power of two: n for BSS and Exceso, n - 1 for the other systems.
-int escalaFraccionaria(TNumberSystem sistema, int n);
-
-// The value of the first n bits of s as a fraction (0 with no system).
+// The value of the first n bits of s as a fraction, as the floating-point
+// format values a mantissa without implicit bit (0 with no system).
 double valorFraccionario(const std::string& s, int n, int sistema);
 
 // The integer range of the system over D.

@@ -73,6 +73,11 @@ std::string conBitImplicito(const std::string& bits, TNumberSystem sistema)
     return bits.substr(0, 1) + "1" + bits.substr(1);
 }
 
+int escalaDeFraccion(TNumberSystem sistema, int n)
+{
+    return sistema == BSS || sistema == Exceso ? n : n - 1;
+}
+
 double mantFracc(const std::string& bits, int& n, TNumberSystem sistema, bool implicito)
 {
     std::string s = bits;
@@ -80,8 +85,7 @@ double mantFracc(const std::string& bits, int& n, TNumberSystem sistema, bool im
         s = conBitImplicito(bits, sistema);
         n = n + 1;
     }
-    const bool divisorCompleto = sistema == BSS || sistema == Exceso;
-    const Extended divisor = dosA(divisorCompleto ? n : n - 1);
+    const Extended divisor = dosA(escalaDeFraccion(sistema, n));
     return guardar(Extended{valorEntero(s, n, sistema)} / divisor);
 }
 

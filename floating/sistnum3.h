@@ -92,6 +92,10 @@ double manent(const std::string& bits, int n, TNumberSystem sistema);
 // mantissa, and after the first (sign) bit in the other systems.
 std::string conBitImplicito(const std::string& bits, TNumberSystem sistema);
 
+// The divisor D of a fraction of n bits as a power of two, D = 2^k: k is n
+// for BSS and Exceso and n - 1 for BCS, CA1 and CA2.
+int escalaDeFraccion(TNumberSystem sistema, int n);
+
 // The value of a fractional mantissa: the integer value of its n' bits over
 // 2^n' (BSS and Exceso) or 2^(n'-1) (BCS, CA1, CA2); an excess fraction thus
 // lies in [-0.5, 0.5). n becomes n', so that the caller bounds the mantissa
