@@ -48,6 +48,11 @@ QComboBox* listaDeLongitudes(const QString& nombre, QWidget* padre)
 TForm7::TForm7(TForm7b* informe, QWidget* padre)
     : VentanaConversor(QStringLiteral("Form7"), QStringLiteral("Suma y Resta"), 550, 367, padre), informe_(informe)
 {
+    terminarCreacion();
+}
+
+void TForm7::construir()
+{
     // ---- mantissa: kind, and over its frame the system and the length
     RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Configurar Mantisa"),
                                  {QStringLiteral("Entera"), QStringLiteral("Fraccionaria")}, this);

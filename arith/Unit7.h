@@ -93,6 +93,9 @@ private:
 
     TForm7b* informe_;
     TOperationDetail detalle_;
+
+protected:
+    void construir() override;
 };
 
 } // namespace cifral

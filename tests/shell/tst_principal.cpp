@@ -64,6 +64,7 @@ class TestPrincipal : public QObject {
             }
             r << t;
         }
+        r << QStringLiteral("foco: ") + (ventana->focusWidget() ? ventana->focusWidget()->objectName() : QString());
         return r;
     }
 
