@@ -398,10 +398,7 @@ std::string cambiarElBitImplicito(const std::string& bits, TNumberSystem sistema
 {
     if (bits.size() < 2)
         return bits;
-    std::string r = bits;
-    r.pop_back(); // the filler bit
-    r.insert(sistema == BSS ? 0 : 1, 1, '1');
-    return r;
+    return conBitImplicito(bits.substr(0, bits.size() - 1), sistema); // without the filler bit
 }
 
 double mfraccionaria(const std::string& bits, int n, TNumberSystem sistema)
