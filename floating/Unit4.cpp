@@ -108,6 +108,11 @@ TForm4::TForm4(TFormRep4* informe, QWidget* padre)
                        padre),
       informe_(informe)
 {
+    terminarCreacion();
+}
+
+void TForm4::construir()
+{
     // ---- mantissa layout
     GroupBox1 = grupo(QStringLiteral("GroupBox1"), QStringLiteral("Configurar Mantisa"), this);
     colocar(GroupBox1, 8, 6, 300, 158);

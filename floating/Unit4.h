@@ -130,6 +130,9 @@ private:
 
     TFormRep4* informe_;
     TFloatLimits limites_;
+
+protected:
+    void construir() override;
 };
 
 } // namespace cifral

@@ -171,7 +171,7 @@ public:
     void setVisible(bool visible) override;
 
 protected:
-    virtual void construir() {}
+    virtual void construir() = 0;
     // The last step of every window's constructor.
     void terminarCreacion();
 

@@ -180,12 +180,12 @@ private slots:
             QCOMPARE(v->windowTitle(), pronto[i]->windowTitle());
             QCOMPARE(v->construida(), false);
             QVERIFY(v->findChildren<QWidget*>().isEmpty());
-            QTimer::singleShot(0, v, [v] { v->close(); });
-            v->exec();
+            for (VentanaConversor* u : {v, pronto[i]}) {
+                QTimer::singleShot(0, u, [u] { u->close(); });
+                u->exec();
+            }
             QVERIFY(v->construida());
-            pronto[i]->show();
             QCOMPARE(estado(v), estado(pronto[i]));
-            pronto[i]->hide();
         }
     }
 
