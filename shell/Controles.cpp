@@ -419,6 +419,10 @@ void VentanaConversor::asegurarConstruida()
         return;
     construida_ = true;
     construir();
+    // The fonts of the fields are made ready with the window, not by the
+    // first result written into them.
+    for (QLineEdit* e : findChildren<QLineEdit*>())
+        e->fontMetrics().horizontalAdvance(QStringLiteral("-0123456789,E+*()^ "));
 }
 
 void VentanaConversor::setVisible(bool visible)
