@@ -243,15 +243,17 @@ int main(int argc, char** argv)
 
     auto* convertir = hijo<QAbstractButton>(w, c.convertir);
     for (int i = 0; i < repeticiones; ++i) {
-        // The click is delivered to the button as the window system would;
-        // the repaint that follows is the event loop's, after the handler.
+        // The mouse button goes down (the button is drawn pressed), and the
+        // click happens when it comes up: from then until the handler has
+        // written its last field. Repaints are the event loop's, afterwards.
         const QPointF centro = QRectF(convertir->rect()).center();
         const QPointF global = convertir->mapToGlobal(centro);
         QMouseEvent pulsar(QEvent::MouseButtonPress, centro, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QMouseEvent soltar(QEvent::MouseButtonRelease, centro, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(convertir, &pulsar);
+        QApplication::processEvents();
         QElapsedTimer reloj;
         reloj.start();
-        QApplication::sendEvent(convertir, &pulsar);
         QApplication::sendEvent(convertir, &soltar);
         std::printf("manejador %s %lld\n", c.nombre, reloj.nsecsElapsed() / 1000);
         QApplication::processEvents();
