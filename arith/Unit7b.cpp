@@ -5,23 +5,12 @@ namespace cifral {
 namespace {
 
 // The fonts of the page, Arial in pixels.
-enum Fuente {
-    Titulo,        // bold 19
-    Encabezado,    // bold 15
-    Subencabezado, // bold 13
-    Valor,         // regular 13, the page's own font
-    Resultado,     // regular 15
-};
-
-struct Rotulo {
-    const char* nombre;
-    int x, y;
-    Fuente fuente;
-    const char* titulo; // the labels the window writes carry their name
-};
+constexpr Letra Titulo{19, true}, Encabezado{15, true}, Subencabezado{13, true},
+    Valor{13, false}, // the page's own font
+    Resultado{15, false};
 
 // In reading order.
-const Rotulo rotulos[] = {
+const DisenoEtiqueta rotulos[] = {
     {"QRLabel1", 56, 24, Titulo, "Suma Y Resta"},
     {"QRLabel2", 32, 80, Encabezado, "Tipo de mantisa:"},
     {"QRLabel3", 168, 80, Valor, "QRLabel3"},
@@ -70,11 +59,7 @@ const Rotulo rotulos[] = {
 
 TForm7b::TForm7b() : QuickRep1(QStringLiteral("Suma y Resta"), QSize(718, 1043))
 {
-    for (const Rotulo& r : rotulos) {
-        const int pixeles = r.fuente == Titulo ? 19 : r.fuente == Encabezado || r.fuente == Resultado ? 15 : 13;
-        const bool negrita = r.fuente == Titulo || r.fuente == Encabezado || r.fuente == Subencabezado;
-        QuickRep1.agregar(QString::fromUtf8(r.nombre), r.x, r.y, QString::fromUtf8(r.titulo), pixeles, negrita);
-    }
+    QuickRep1.agregar(rotulos);
 }
 
 } // namespace cifral

@@ -1,6 +1,5 @@
 #include "floating/UnitRep4.h"
 
-#include <cmath>
 
 namespace cifral {
 
@@ -8,19 +7,12 @@ namespace {
 
 // The fonts of the page, Arial in pixels: large bold 15, bold 13, plain 13,
 // small bold 12 and small 12.
-enum Fuente { Grande, Negrita, Normal, ChicaNegrita, Chica };
-
-struct Rotulo {
-    const char* nombre;
-    int x, y;
-    Fuente fuente;
-    const char* titulo;
-};
+constexpr Letra Grande{15, true}, Negrita{13, true}, Normal{13, false}, ChicaNegrita{12, true}, Chica{12, false};
 
 // In reading order. The captions of the written labels are placeholders
 // that every press of "Ver detalle" replaces (all but the kind of mantissa,
 // which stays until a kind is chosen).
-const Rotulo rotulos[] = {
+const DisenoEtiqueta rotulos[] = {
     {"QRLabel1", 16, 32, Grande, "Mantisa:"},
     {"QRLabel2", 80, 32, Grande, "QRLabel2"},
     {"QRLabel3", 16, 56, Grande, "en"},
@@ -92,46 +84,20 @@ const Rotulo rotulos[] = {
     {"QRLabel69", 608, 1008, Chica, "Cifral v1.0"},
 };
 
-QPoint lugarDeDiseno(const QString& nombre)
-{
-    for (const Rotulo& r : rotulos)
-        if (nombre == QLatin1String(r.nombre))
-            return {r.x, r.y};
-    return {};
-}
-
 } // namespace
 
 TFormRep4::TFormRep4() : QuickRep1(QStringLiteral("Representación de Decimal a Punto Flotante"), QSize(718, 1043))
 {
-    for (const Rotulo& r : rotulos) {
-        const int pixeles = r.fuente == Grande ? 15 : (r.fuente == ChicaNegrita || r.fuente == Chica) ? 12 : 13;
-        const bool negrita = r.fuente == Grande || r.fuente == Negrita || r.fuente == ChicaNegrita;
-        QuickRep1.agregar(QString::fromUtf8(r.nombre), r.x, r.y, QString::fromUtf8(r.titulo), pixeles, negrita);
-    }
+    QuickRep1.agregar(rotulos);
 }
 
 void TFormRep4::despejarSistemas()
 {
-    constexpr double separacion = 6;
-    const QList<QStringList> renglones{{QStringLiteral("QRLabel63"), QStringLiteral("QRLabel5"),
-                                        QStringLiteral("QRLabel62"), QStringLiteral("QRLabel4")},
-                                       {QStringLiteral("QRLabel8"), QStringLiteral("QRLabel9"),
-                                        QStringLiteral("QRLabel10"), QStringLiteral("QRLabel64")}};
-    for (const QStringList& renglon : renglones) {
-        int corrimiento = 0;
-        for (qsizetype i = 0; i < renglon.size(); ++i) {
-            const QPoint lugar = lugarDeDiseno(renglon[i]);
-            QuickRep1.mover(renglon[i], lugar + QPoint(corrimiento, 0));
-            if (i + 1 == renglon.size())
-                break;
-            const EtiquetaInforme& e = QuickRep1.etiqueta(renglon[i]);
-            const double derecha = rectanguloEtiqueta(QuickRep1, e).right() - Margen + separacion;
-            const int siguiente = lugarDeDiseno(renglon[i + 1]).x() + corrimiento;
-            if (derecha > siguiente)
-                corrimiento += static_cast<int>(std::ceil(derecha - siguiente));
-        }
-    }
+    // "Exceso" is wider than the room the header leaves for a system name.
+    static const EnLinea mantisa[] = {{"QRLabel63", 0}, {"QRLabel5", 6}, {"QRLabel62", 6}, {"QRLabel4", 6}};
+    static const EnLinea exponente[] = {{"QRLabel8", 0}, {"QRLabel9", 6}, {"QRLabel10", 6}, {"QRLabel64", 6}};
+    QuickRep1.despejarLinea(mantisa);
+    QuickRep1.despejarLinea(exponente);
 }
 
 const QStringList& TFormRep4::parteNegativa()

@@ -5,17 +5,10 @@ namespace cifral {
 namespace {
 
 // The fonts of the page, Arial in pixels.
-enum Fuente { Grande, Negrita, Normal, Chica };
-
-struct Rotulo {
-    const char* nombre;
-    int x, y;
-    Fuente fuente;
-    const char* titulo;
-};
+constexpr Letra Grande{15, true}, Negrita{13, true}, Normal{13, false}, Chica{12, false};
 
 // In reading order; a label printed over another follows it.
-const Rotulo rotulos[] = {
+const DisenoEtiqueta rotulos[] = {
     {"QRLabel1", 16, 8, Grande, "Mantisa: "},
     {"QRLabel2", 80, 8, Grande, "QRLabel2"},
     {"QRLabel3", 16, 26, Grande, "en"},
@@ -111,11 +104,7 @@ const Rotulo rotulos[] = {
 
 TForm2::TForm2() : QuickRep1(QStringLiteral("Representación de Binario a Decimal"), QSize(718, 1043))
 {
-    for (const Rotulo& r : rotulos) {
-        const int pixeles = r.fuente == Grande ? 15 : r.fuente == Chica ? 12 : 13;
-        const bool negrita = r.fuente == Grande || r.fuente == Negrita;
-        QuickRep1.agregar(QString::fromUtf8(r.nombre), r.x, r.y, QString::fromUtf8(r.titulo), pixeles, negrita);
-    }
+    QuickRep1.agregar(rotulos);
 }
 
 const QStringList& TForm2::parteNegativa()

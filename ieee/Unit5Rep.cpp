@@ -1,25 +1,13 @@
 #include "ieee/Unit5Rep.h"
 
-#include <QtGlobal>
-
-#include <algorithm>
-#include <cmath>
-
 namespace cifral {
 
 namespace {
 
-enum Fuente { Titulo, Subtitulo, Negrita, Normal };
-
-struct Rotulo {
-    const char* nombre;
-    int x, y;
-    Fuente fuente;
-    const char* titulo;
-};
+constexpr Letra Titulo{16, true}, Subtitulo{15, true}, Negrita{13, true}, Normal{13, false};
 
 // In reading order.
-const Rotulo rotulos[] = {
+const DisenoEtiqueta rotulos[] = {
     {"QRLabel26", 24, 24, Titulo, "Decimal a IEEE 754 Simple Precisión"},
     {"QRLabel1", 24, 56, Subtitulo, "Número en decimal:"},
     {"QRLabel6", 176, 88, Normal, "QRLabel6"},
@@ -51,68 +39,27 @@ const Rotulo rotulos[] = {
     {"QRLabel29", 600, 992, Normal, "Cifral v1.0"},
 };
 
-// A label of a line and the room it leaves, at least, after the label
-// before it; `arrastra` moves along with it (a head over its figure).
-struct EnLinea {
-    const char* nombre;
-    int espacio;
-    const char* arrastra;
-};
-
+// The typed number times ten raised to its power, and the quotient of the
+// relative error with the head over its divisor.
 const EnLinea lineaDelNumero[] = {
-    {"QRLabel2", 0, nullptr},
-    {"QRLabel4", 4, nullptr},
-    {"QRLabel5", 4, nullptr},
-    {"QRLabel6", 0, nullptr}, // raised beside the 10
+    {"QRLabel2", 0}, {"QRLabel4", 4}, {"QRLabel5", 4}, {"QRLabel6", 0}, // raised beside the 10
 };
 
 const EnLinea lineaDelCociente[] = {
-    {"QRLabel21", 0, nullptr}, {"QRLabel22", 6, nullptr}, {"QRLabel23", 4, "QRLabel28"},
-    {"QRLabel24", 8, nullptr}, {"QRLabel25", 8, nullptr},
+    {"QRLabel21", 0}, {"QRLabel22", 6}, {"QRLabel23", 4, "QRLabel28"}, {"QRLabel24", 8}, {"QRLabel25", 8},
 };
-
-QPoint posicionDeDiseno(const QString& nombre)
-{
-    for (const Rotulo& r : rotulos)
-        if (nombre == QLatin1String(r.nombre))
-            return QPoint(r.x, r.y);
-    qFatal("no label %s", qPrintable(nombre));
-}
-
-template <std::size_t N> void empujar(Informe& informe, const EnLinea (&linea)[N])
-{
-    double derecha = 0;
-    for (std::size_t i = 0; i < N; ++i) {
-        const QString nombre = QString::fromLatin1(linea[i].nombre);
-        const QPoint diseno = posicionDeDiseno(nombre);
-        int x = diseno.x();
-        if (i > 0)
-            x = std::max(x, static_cast<int>(std::ceil(derecha)) + linea[i].espacio);
-        informe.mover(nombre, QPoint(x, diseno.y()));
-        if (linea[i].arrastra != nullptr) {
-            const QString cabeza = QString::fromLatin1(linea[i].arrastra);
-            informe.mover(cabeza, posicionDeDiseno(cabeza) + QPoint(x - diseno.x(), 0));
-        }
-        const EtiquetaInforme& e = informe.etiqueta(nombre);
-        derecha = e.titulo.isEmpty() ? x : rectanguloEtiqueta(informe, e).right() - Margen;
-    }
-}
 
 } // namespace
 
 TForm5Rep::TForm5Rep() : QuickRep1(QStringLiteral("Decimal a IEEE 754 Simple Precisión"), QSize(718, 1035))
 {
-    for (const Rotulo& r : rotulos) {
-        const int pixeles = r.fuente == Titulo ? 16 : r.fuente == Subtitulo ? 15 : 13;
-        const bool negrita = r.fuente != Normal;
-        QuickRep1.agregar(QString::fromUtf8(r.nombre), r.x, r.y, QString::fromUtf8(r.titulo), pixeles, negrita);
-    }
+    QuickRep1.agregar(rotulos);
 }
 
 void TForm5Rep::acomodar()
 {
-    empujar(QuickRep1, lineaDelNumero);
-    empujar(QuickRep1, lineaDelCociente);
+    QuickRep1.despejarLinea(lineaDelNumero);
+    QuickRep1.despejarLinea(lineaDelCociente);
 }
 
 } // namespace cifral

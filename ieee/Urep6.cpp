@@ -5,18 +5,12 @@ namespace cifral {
 namespace {
 
 // The fonts of the page, Arial in pixels.
-enum Fuente { Titulo, Encabezado, Columna, Normal };
-
-struct Rotulo {
-    const char* nombre;
-    int x, y;
-    Fuente fuente;
-    const char* titulo;
-};
+// Title 12 pt, headings 10 pt bold, column heads 9 pt bold, the rest 10 pt.
+constexpr Letra Titulo{16, true}, Encabezado{13, true}, Columna{12, true}, Normal{13, false};
 
 // In reading order. The base of the result line comes after the formula
 // part, so that a whitened label never covers a special text moved up.
-const Rotulo rotulos[] = {
+const DisenoEtiqueta rotulos[] = {
     {"QRLabel4", 16, 16, Titulo, "IEEE 754 Simple Precisión a Decimal"},
     {"QRLabel17", 16, 48, Encabezado, "Número en IEEE 754 de 32 bits representado:"},
     {"QRLabel19", 24, 72, Columna, "Signo"},
@@ -55,27 +49,11 @@ const Rotulo rotulos[] = {
     {"QRLabel26", 520, 368, Normal, "QRLabel26"},
 };
 
-int pixeles(Fuente f)
-{
-    switch (f) {
-    case Titulo:
-        return 16; // 12 pt
-    case Columna:
-        return 12; // 9 pt
-    case Encabezado:
-    case Normal:
-        break;
-    }
-    return 13; // 10 pt
-}
-
 } // namespace
 
 TForm6Rep::TForm6Rep() : QuickRep1(QStringLiteral("IEEE 754 Simple Precisión a Decimal"), QSize(718, 403))
 {
-    for (const Rotulo& r : rotulos)
-        QuickRep1.agregar(QString::fromUtf8(r.nombre), r.x, r.y, QString::fromUtf8(r.titulo), pixeles(r.fuente),
-                          r.fuente != Normal);
+    QuickRep1.agregar(rotulos);
     // On the page itself, below and beside the band.
     QuickRep1.agregarFueraDeBanda(QStringLiteral("QRLabel37"), 416, 168, QStringLiteral("QRLabel37"));
     QuickRep1.agregarFueraDeBanda(QStringLiteral("QRLabel38"), 632, 1048, QStringLiteral("Cifral v1.0"));

@@ -8,6 +8,9 @@
 #include <QPrinter>
 #include <QtGlobal>
 
+#include <algorithm>
+#include <cmath>
+
 namespace cifral {
 
 Informe::Informe(const QString& nombre, QSize banda) : nombre_(nombre), banda_(banda)
@@ -20,6 +23,7 @@ EtiquetaInforme& Informe::agregar(const QString& nombre, int x, int y, const QSt
     EtiquetaInforme e;
     e.nombre = nombre;
     e.posicion = QPoint(x, y);
+    e.diseno = e.posicion;
     e.titulo = titulo;
     e.pixeles = pixeles;
     e.negrita = negrita;
@@ -67,6 +71,23 @@ void Informe::setColor(const QString& etiqueta, const QColor& color)
 void Informe::mover(const QString& etiqueta, QPoint posicion)
 {
     modificable(etiqueta).posicion = posicion;
+}
+
+void Informe::despejarLinea(const EnLinea* linea, std::size_t cuantas)
+{
+    double derecha = 0;
+    for (std::size_t i = 0; i < cuantas; ++i) {
+        EtiquetaInforme& e = modificable(QString::fromUtf8(linea[i].nombre));
+        int x = e.diseno.x();
+        if (i > 0)
+            x = std::max(x, static_cast<int>(std::ceil(derecha)) + linea[i].espacio);
+        e.posicion = QPoint(x, e.diseno.y());
+        if (linea[i].arrastra != nullptr) {
+            EtiquetaInforme& cabeza = modificable(QString::fromUtf8(linea[i].arrastra));
+            cabeza.posicion = cabeza.diseno + QPoint(x - e.diseno.x(), 0);
+        }
+        derecha = e.titulo.isEmpty() ? x : rectanguloEtiqueta(*this, e).right() - Margen;
+    }
 }
 
 namespace {

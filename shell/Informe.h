@@ -16,6 +16,8 @@
 #include <QSize>
 #include <QString>
 
+#include <cstddef>
+
 class QPainter;
 class QPrinter;
 class QImage;
@@ -25,12 +27,36 @@ namespace cifral {
 struct EtiquetaInforme {
     QString nombre;
     QPoint posicion;
+    QPoint diseno;  // where the form puts it
     QString titulo; // caption
     int pixeles = 13;
     bool negrita = false;
     QColor color = Qt::black;
     bool enBanda = true;
     QString familia = QStringLiteral("Arial");
+};
+
+// Arial at a size in pixels, regular or bold.
+struct Letra {
+    int pixeles;
+    bool negrita;
+};
+
+// One label of a report form's design, on the band.
+struct DisenoEtiqueta {
+    const char* nombre;
+    int x, y;
+    Letra letra;
+    const char* titulo;
+};
+
+// A label on one line of a page and the room it keeps, at least, after the
+// label before it; `arrastra` names a label that moves along with it (a
+// head over its figure), or none.
+struct EnLinea {
+    const char* nombre;
+    int espacio;
+    const char* arrastra = nullptr;
 };
 
 class Informe {
@@ -44,12 +70,23 @@ public:
                              bool negrita = false);
     EtiquetaInforme& agregarFueraDeBanda(const QString& nombre, int x, int y, const QString& titulo, int pixeles = 13,
                                          bool negrita = false);
+    // The labels of a design, in their order.
+    template <std::size_t N> void agregar(const DisenoEtiqueta (&etiquetas)[N])
+    {
+        for (const DisenoEtiqueta& e : etiquetas)
+            agregar(QString::fromUtf8(e.nombre), e.x, e.y, QString::fromUtf8(e.titulo), e.letra.pixeles,
+                    e.letra.negrita);
+    }
 
     // What the windows change before a preview.
     void setCaption(const QString& etiqueta, const QString& texto);
     QString caption(const QString& etiqueta) const;
     void setColor(const QString& etiqueta, const QColor& color);
     void mover(const QString& etiqueta, QPoint posicion);
+    // Puts the labels of a line back where the form puts them, except that
+    // a label that the one before it would cover moves right, just clear of
+    // it: a long figure never hides the words after it.
+    template <std::size_t N> void despejarLinea(const EnLinea (&linea)[N]) { despejarLinea(linea, N); }
 
     const EtiquetaInforme& etiqueta(const QString& nombre) const;
     bool tiene(const QString& nombre) const { return indice_.contains(nombre); }
@@ -59,6 +96,7 @@ public:
 
 private:
     EtiquetaInforme& modificable(const QString& nombre);
+    void despejarLinea(const EnLinea* linea, std::size_t cuantas);
 
     QString nombre_;
     QSize banda_;
