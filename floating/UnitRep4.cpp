@@ -1,6 +1,5 @@
 #include "floating/UnitRep4.h"
 
-
 namespace cifral {
 
 namespace {
