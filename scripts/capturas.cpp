@@ -211,10 +211,6 @@ void form4(TForm4* w, MensajesDibujados& mensajes, VistaGuardada& vista)
     representar(QStringLiteral("0,3"));
     guardarImagen(mensajes.imagen, QStringLiteral("decimal-flotante-mensaje-exponente"));
     w->hide();
-    VisorAyuda visor;
-    visor.abrirContenido(QStringLiteral("HELP4.hlp"));
-    QApplication::processEvents();
-    guardar(&visor, QStringLiteral("ayuda-HELP4"));
 }
 
 void form5(TForm5* w, MensajesDibujados& mensajes, VistaGuardada& vista)
@@ -301,10 +297,6 @@ void form6(TForm6* w, MensajesDibujados& mensajes, VistaGuardada& vista)
     convertir(0, QStringLiteral("0111l111"), ceros);
     guardarImagen(mensajes.imagen, QStringLiteral("ieee-decimal-mensaje-binario"));
     w->hide();
-    VisorAyuda visor;
-    visor.abrirContenido(QStringLiteral("HELP6.hlp"));
-    QApplication::processEvents();
-    guardar(&visor, QStringLiteral("ayuda-HELP6"));
 }
 
 void form7(TForm7* w, MensajesDibujados& mensajes, VistaGuardada& vista)
@@ -355,10 +347,6 @@ void form7(TForm7* w, MensajesDibujados& mensajes, VistaGuardada& vista)
     vista.nombre = QStringLiteral("informe-suma-resta-entera");
     QTest::mouseClick(w->SpeedButton3, Qt::LeftButton);
     w->hide();
-    VisorAyuda visor;
-    visor.abrirContenido(QStringLiteral("HELP7.hlp"));
-    QApplication::processEvents();
-    guardar(&visor, QStringLiteral("ayuda-HELP7"));
 }
 
 } // namespace
@@ -384,23 +372,14 @@ int main(int argc, char** argv)
     formUno(f, mensajes, vista);
     formDos(f, mensajes, vista);
     form3(f.Form3, mensajes, vista);
-
     form4(f.Form4, mensajes, vista);
-
     form5(f.Form5, mensajes, vista);
-    {
-        VisorAyuda visor5;
-        visor5.abrirContenido(QStringLiteral("HELP5.hlp"));
-        QApplication::processEvents();
-        guardar(&visor5, QStringLiteral("ayuda-HELP5"));
-    }
-
     form6(f.Form6, mensajes, vista);
-
     form7(f.Form7, mensajes, vista);
 
     VisorAyuda visor;
-    for (const char* ayuda : {"HELP1.hlp", "HELP2.hlp", "HELP3.hlp"}) {
+    for (const char* ayuda :
+         {"HELP1.hlp", "HELP2.hlp", "HELP3.hlp", "HELP4.hlp", "HELP5.hlp", "HELP6.hlp", "HELP7.hlp"}) {
         visor.abrirContenido(QString::fromLatin1(ayuda));
         QApplication::processEvents();
         guardar(&visor, QStringLiteral("ayuda-") + QString::fromLatin1(ayuda).section(QLatin1Char('.'), 0, 0));

@@ -408,11 +408,6 @@ void VentanaConversor::setConstruccionDiferida(bool diferida)
     diferirConstruccion = diferida;
 }
 
-bool VentanaConversor::construccionDiferida()
-{
-    return diferirConstruccion;
-}
-
 void VentanaConversor::asegurarConstruida()
 {
     if (construida_)

@@ -162,7 +162,6 @@ public:
     VentanaConversor(const QString& nombre, const QString& titulo, int ancho, int alto, QWidget* padre);
 
     static void setConstruccionDiferida(bool diferida);
-    static bool construccionDiferida();
 
     // Builds the controls if they are not built yet.
     void asegurarConstruida();
