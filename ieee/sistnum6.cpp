@@ -24,9 +24,13 @@ std::string conSigno(unsigned signo, const std::string& texto)
     return signo == 1 ? "-" + texto : texto;
 }
 
-bool contieneExponente(const std::string& texto)
+// v as the window writes it: FloatToStr, or FloatToStrF(ffExponent, 5, 5)
+// and " (Aprox.)" when FloatToStr of `medida` needs an exponent.
+std::string segunForma(Extended medida, Extended v)
 {
-    return texto.find('E') != std::string::npos;
+    if (FloatToStr(medida).find('E') != std::string::npos)
+        return FloatToStrF(v, ffExponent, 5, 5) + " (Aprox.)";
+    return FloatToStr(v);
 }
 
 } // namespace
@@ -84,17 +88,12 @@ double valorDe(PatronIEEE p)
 
 std::string textoAproximado(Extended x)
 {
-    const std::string t = FloatToStr(x);
-    if (contieneExponente(t))
-        return FloatToStrF(x, ffExponent, 5, 5) + " (Aprox.)";
-    return t;
+    return segunForma(x, x);
 }
 
 std::string textoErrorMaximo(Extended diferencia)
 {
-    if (contieneExponente(FloatToStr(diferencia)))
-        return FloatToStrF(diferencia / 2, ffExponent, 5, 5) + " (Aprox.)";
-    return FloatToStr(diferencia / 2);
+    return segunForma(diferencia, diferencia / 2);
 }
 
 bool sinValor(const std::string& resultado)
