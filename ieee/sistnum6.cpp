@@ -167,19 +167,18 @@ ConversorIEEE6::Valoracion ConversorIEEE6::realizarCase(const std::string& fracc
     return en_0_y_255(fraccion, exponente, signo, modo);
 }
 
-ConversorIEEE6::Valoracion ConversorIEEE6::en_0_y_255(const std::string& fraccion, const std::string& exponente,
-                                                      unsigned signo, Modo modo)
+ConversorIEEE6::Valoracion ConversorIEEE6::valorar(PatronIEEE p, unsigned signo, const std::string& base,
+                                                   const std::string& fraccion, Modo modo)
 {
-    const PatronIEEE p = PatronIEEE::deTextos(signo, exponente, fraccion);
     const int e = exponenteRealDe(p);
     estado_.significando = significandoDe(p);
     const auto dosALaE = static_cast<double>(Power(2, e));
-    estado_.potencia = signo == 1 ? -dosALaE : dosALaE;
+    estado_.potencia = p.signo() == 1 ? -dosALaE : dosALaE;
     Valoracion r;
     r.valor = static_cast<double>(Extended{estado_.significando} * estado_.potencia);
-    r.formula = conSigno(signo, "(2 ^ " + FloatToStr(e) + ")*" + FloatToStr(estado_.significando));
+    r.formula = conSigno(signo, base + FloatToStr(e) + ")*" + FloatToStr(estado_.significando));
     if (modo == Mostrar) {
-        estado_.mantisaBinaria = "1." + fraccion;
+        estado_.mantisaBinaria = IntToStr(bitPrincipal(p)) + "." + fraccion;
         hab();
         estado_.exponenteReal = e;
         estado_.significandoMostrado = estado_.significando;
@@ -188,27 +187,20 @@ ConversorIEEE6::Valoracion ConversorIEEE6::en_0_y_255(const std::string& fraccio
     return r;
 }
 
+ConversorIEEE6::Valoracion ConversorIEEE6::en_0_y_255(const std::string& fraccion, const std::string& exponente,
+                                                      unsigned signo, Modo modo)
+{
+    return valorar(PatronIEEE::deTextos(signo, exponente, fraccion), signo, "(2 ^ ", fraccion, modo);
+}
+
 ConversorIEEE6::Valoracion ConversorIEEE6::expCero(const std::string& fraccion, unsigned signo, Modo modo)
 {
-    Valoracion r;
     if (!todosCeros(fraccion, BitsFraccionIEEE)) {
         // A subnormal number is valued by its magnitude; the formula carries
-        // the sign.
-        const PatronIEEE p = PatronIEEE::deTextos(0, ExponenteCero, fraccion);
-        estado_.potencia = static_cast<double>(Power(2, ExponenteSubnormalIEEE));
-        estado_.significando = significandoDe(p);
-        r.valor = static_cast<double>(Extended{estado_.significando} * estado_.potencia);
-        r.formula =
-            conSigno(signo, "(2 ^" + FloatToStr(ExponenteSubnormalIEEE) + ")*" + FloatToStr(estado_.significando));
-        if (modo == Mostrar) {
-            hab();
-            estado_.exponenteReal = ExponenteSubnormalIEEE;
-            estado_.significandoMostrado = estado_.significando;
-            estado_.mantisaBinaria = "0." + fraccion;
-            formula_ = r.formula;
-        }
-        return r;
+        // the sign, and writes no blank after the caret.
+        return valorar(PatronIEEE::deTextos(0, ExponenteCero, fraccion), signo, "(2 ^", fraccion, modo);
     }
+    Valoracion r;
     r.formula = signo == 1 ? "-0" : "0";
     if (modo == Mostrar) {
         desh();
