@@ -1,6 +1,7 @@
 #include "ieee/sistnum5.h"
 
 #include "fixed/sistnumA.h"
+#include "ieee/sistnum6.h"
 
 #include <algorithm>
 #include <climits>
@@ -104,25 +105,10 @@ std::int32_t exponenteBinario(std::int32_t estimado, Extended numero)
 
 std::string fraccionABinario(double m)
 {
-    const double a = std::trunc(m);
-    double f = m - a;
-    std::string texto;
-    int i = 0;
-    // The first test compares f with the integer part of m, the later ones
-    // with the integer part of f: for m in [1, 2) the loop always starts.
-    bool primera = true;
-    while ((primera ? f != a : f != std::trunc(f)) && i <= 23) {
-        primera = false;
-        f = 2 * f;
-        texto += f >= 1 ? '1' : '0';
-        if (f >= 1)
-            f = f - 1;
-        ++i;
-    }
-    if (texto.size() < 23)
-        texto.append(23 - texto.size(), '0');
-    if (texto.size() == 24)
-        texto[23] = ' '; // the fraction has more than 23 bits: cut
+    const double f = m - std::trunc(m);
+    std::string texto = decABin(f);
+    if (std::ldexp(f, BitsFraccionIEEE) != std::trunc(std::ldexp(f, BitsFraccionIEEE)))
+        texto += ' '; // the fraction has more than 23 bits: cut
     return texto;
 }
 

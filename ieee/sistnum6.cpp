@@ -128,15 +128,9 @@ std::string restarUno(std::string fraccion)
 
 std::string decABin(double x)
 {
-    std::string bits;
-    for (int i = 0; i < BitsFraccionIEEE; ++i) {
-        x *= 2;
-        const bool uno = x >= 1;
-        bits += uno ? '1' : '0';
-        if (uno)
-            x -= 1;
-    }
-    return bits;
+    // Doubling 23 times and taking the integer digits writes the integer
+    // part of x * 2^23, which the scaling gives exactly.
+    return convertir_A_BSS(BitsFraccionIEEE, static_cast<std::int32_t>(std::ldexp(x, BitsFraccionIEEE)));
 }
 
 // --------------------------------------------------------------- a conversion
