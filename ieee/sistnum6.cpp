@@ -169,7 +169,7 @@ ConversorIEEE6::Valoracion ConversorIEEE6::valorar(PatronIEEE p, unsigned signo,
     const auto dosALaE = static_cast<double>(Power(2, e));
     estado_.potencia = p.signo() == 1 ? -dosALaE : dosALaE;
     Valoracion r;
-    r.valor = static_cast<double>(Extended{estado_.significando} * estado_.potencia);
+    r.valor = valorDe(p);
     r.formula = conSigno(signo, base + FloatToStr(e) + ")*" + FloatToStr(estado_.significando));
     if (modo == Mostrar) {
         estado_.mantisaBinaria = IntToStr(bitPrincipal(p)) + "." + fraccion;
