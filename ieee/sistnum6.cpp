@@ -51,16 +51,6 @@ PatronIEEE PatronIEEE::deTextos(unsigned signo, const std::string& exponente, co
                  static_cast<std::uint32_t>(valorBSS(fraccion, BitsFraccionIEEE)));
 }
 
-std::string PatronIEEE::textoExponente() const
-{
-    return convertir_A_BSS(BitsExponenteIEEE, static_cast<std::int32_t>(exponente()));
-}
-
-std::string PatronIEEE::textoFraccion() const
-{
-    return convertir_A_BSS(BitsFraccionIEEE, static_cast<std::int32_t>(fraccion()));
-}
-
 unsigned bitPrincipal(PatronIEEE p)
 {
     return p.esSubnormalOCero() ? 0u : 1u;

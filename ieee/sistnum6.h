@@ -47,9 +47,6 @@ struct PatronIEEE {
     bool esSubnormalOCero() const { return exponente() == 0; }
     bool esEspecial() const { return exponente() == CampoExponenteMaximo; } // an infinity or NaN
     bool esNormal() const { return !esSubnormalOCero() && !esEspecial(); }
-
-    std::string textoExponente() const;
-    std::string textoFraccion() const;
 };
 
 // The leading bit L: 1 for a normal number, 0 for a subnormal one or a zero.
