@@ -225,7 +225,8 @@ std::string ConversorIEEE6::sumarUno(const std::string& fraccion)
 
 std::string ConversorIEEE6::calcEAMax(const std::string& exponente, unsigned signo)
 {
-    if (campo(exponente, BitsExponenteIEEE) == 0) {
+    const unsigned E = campo(exponente, BitsExponenteIEEE);
+    if (E == 0) {
         // Both zeros take the smallest subnormal number as their neighbour,
         // which the report shows negative.
         estado_.vecinoFraccion = FraccionUno;
@@ -234,7 +235,7 @@ std::string ConversorIEEE6::calcEAMax(const std::string& exponente, unsigned sig
         informe_.tipoVecino = TextoNumeroSiguiente;
         return ExponenteCero;
     }
-    if (campo(exponente, BitsExponenteIEEE) == SesgoIEEE + 1) {
+    if (E == SesgoIEEE + 1) {
         // 2 (and -2) takes the previous number, the largest of the binade
         // of 1, as its neighbour.
         estado_.vecinoFraccion = FraccionUnos;
@@ -248,21 +249,11 @@ std::string ConversorIEEE6::calcEAMax(const std::string& exponente, unsigned sig
 
 std::string ConversorIEEE6::calcAntSig(const std::string& exponente, unsigned signo)
 {
-    // 2^(E-127) lies between the largest number of the binade below and the
-    // second number of its own binade; the maximum error is half the larger
-    // of the two gaps, which is always the one above.
-    const int E = static_cast<int>(campo(exponente, BitsExponenteIEEE));
-    const Extended valor = Power(2, E - SesgoIEEE);
-    const Extended unidad = Power(2, -BitsFraccionIEEE);
-    const Extended anterior = (2 - unidad) * Power(2, E - SesgoIEEE - 1);
-    const Extended siguiente = (1 + unidad) * valor;
+    // The largest number of the binade below lies 2^(E-151) under
+    // 2^(E-127), the second number of its own binade 2^(E-150) over it: the
+    // gap above is always the larger one, so the next number is the
+    // neighbour.
     estado_.vecinoSigno = IntToStr(signo);
-    if (valor - anterior > siguiente - valor) {
-        estado_.vecinoFraccion = FraccionUnos;
-        estado_.vecinoExponente = convertir_A_BSS(BitsExponenteIEEE, E - 1);
-        informe_.tipoVecino = TextoNumeroAnterior;
-        return estado_.vecinoExponente;
-    }
     estado_.vecinoFraccion = sumarUno(FraccionCero);
     estado_.vecinoExponente = exponente;
     return exponente;
