@@ -1,6 +1,7 @@
 #include "ieee/sistnum5.h"
 
 #include "fixed/sistnumA.h"
+#include "ieee/sistnum6.h"
 
 #include <algorithm>
 #include <climits>
@@ -51,7 +52,7 @@ std::int32_t valorBSSEntero(const std::string& s, int n)
 double valorMantisa(const std::string& s, int bitImplicito)
 {
     Extended suma = bitImplicito;
-    for (int i = 1; i <= hasta(s, 23); ++i)
+    for (int i = 1; i <= hasta(s, BitsFraccionIEEE); ++i)
         if (caracter(s, i) == '1')
             suma += Power(2, -i);
     return static_cast<double>(suma);
@@ -87,7 +88,7 @@ double potenciaDe2(std::int32_t e)
 
 std::int32_t sesgar(std::int32_t e)
 {
-    return e + (potencia2(7) - 1);
+    return e + SesgoIEEE;
 }
 
 std::int32_t exponenteBinario(std::int32_t estimado, Extended numero)
@@ -104,31 +105,16 @@ std::int32_t exponenteBinario(std::int32_t estimado, Extended numero)
 
 std::string fraccionABinario(double m)
 {
-    const double a = std::trunc(m);
-    double f = m - a;
-    std::string texto;
-    int i = 0;
-    // The first test compares f with the integer part of m, the later ones
-    // with the integer part of f: for m in [1, 2) the loop always starts.
-    bool primera = true;
-    while ((primera ? f != a : f != std::trunc(f)) && i <= 23) {
-        primera = false;
-        f = 2 * f;
-        texto += f >= 1 ? '1' : '0';
-        if (f >= 1)
-            f = f - 1;
-        ++i;
-    }
-    if (texto.size() < 23)
-        texto.append(23 - texto.size(), '0');
-    if (texto.size() == 24)
-        texto[23] = ' '; // the fraction has more than 23 bits: cut
+    const double f = m - std::trunc(m);
+    std::string texto = decABin(f);
+    if (std::ldexp(f, BitsFraccionIEEE) != std::trunc(std::ldexp(f, BitsFraccionIEEE)))
+        texto += ' '; // the fraction has more than 23 bits: cut
     return texto;
 }
 
 std::string exponenteABinario(std::int32_t E)
 {
-    return convertir_A_BSS(8, E);
+    return convertir_A_BSS(BitsExponenteIEEE, E);
 }
 
 std::string ponerCeros(std::string s, int n)
@@ -149,8 +135,8 @@ CamposIEEE camposIEEE(double x, double s, Extended k, std::int32_t estimado)
         // Below 2^-128 nothing is kept, and single precision has no normal
         // number there either: the fields of a zero.
         c.cero = true;
-        c.exponente = ponerCeros(std::string(), 8);
-        c.fraccion = ponerCeros(std::string(), 23);
+        c.exponente = ponerCeros(std::string(), BitsExponenteIEEE);
+        c.fraccion = ponerCeros(std::string(), BitsFraccionIEEE);
         return c;
     }
     const Extended numero = c.numeroARepresentar.valor();
@@ -159,19 +145,19 @@ CamposIEEE camposIEEE(double x, double s, Extended k, std::int32_t estimado)
     const auto M = static_cast<double>(numero / P);
     c.exponenteSesgado = sesgar(e);
     c.fraccion = fraccionABinario(M);
-    c.exponente = exponenteABinario(sesgar(e));
+    c.exponente = exponenteABinario(c.exponenteSesgado);
     return c;
 }
 
 std::optional<ErrorIEEE> errorIEEE(const std::string& exponente, const std::string& fraccion,
                                    std::int32_t exponenteSesgado, const RealDe48Bits& numeroARepresentar)
 {
-    const std::int32_t a = valorBSSEntero(exponente, 8);
+    const std::int32_t a = valorBSSEntero(exponente, BitsExponenteIEEE);
     const double m = valorMantisa(fraccion, 1);
-    if (!(0 < a && a < 255) || numeroARepresentar.esCero())
+    if (!(0 < a && a < static_cast<std::int32_t>(CampoExponenteMaximo)) || numeroARepresentar.esCero())
         return std::nullopt;
     ErrorIEEE r;
-    r.numeroRepresentado = RealDe48Bits(Power(2, exponenteSesgado - 127) * m);
+    r.numeroRepresentado = RealDe48Bits(Power(2, exponenteSesgado - SesgoIEEE) * m);
     r.absoluto = static_cast<double>(std::fabs(r.numeroRepresentado.valor() - numeroARepresentar.valor()));
     r.relativo = static_cast<double>(r.absoluto / numeroARepresentar.valor());
     return r;

@@ -47,8 +47,9 @@ std::int32_t sesgar(std::int32_t e);
 // below or above; the powers of two compared here are exact. numero > 0.
 std::int32_t exponenteBinario(std::int32_t estimado, Extended numero);
 
-// The 23 bits of the fraction of m (m in [1, 2)), cut, never rounded; when
-// the fraction has more bits, a blank follows the 23rd.
+// The 23 bits of the fraction of m (m >= 0; the window passes m in [1, 2)),
+// cut, never rounded; when the fraction has more bits, a blank follows the
+// 23rd.
 std::string fraccionABinario(double m);
 
 // E in binary, left-padded with '0' to 8 characters; never shortened.

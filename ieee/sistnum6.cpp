@@ -24,9 +24,13 @@ std::string conSigno(unsigned signo, const std::string& texto)
     return signo == 1 ? "-" + texto : texto;
 }
 
-bool contieneExponente(const std::string& texto)
+// v as the window writes it: FloatToStr, or FloatToStrF(ffExponent, 5, 5)
+// and " (Aprox.)" when FloatToStr of `medida` needs an exponent.
+std::string segunForma(Extended medida, Extended v)
 {
-    return texto.find('E') != std::string::npos;
+    if (FloatToStr(medida).find('E') != std::string::npos)
+        return FloatToStrF(v, ffExponent, 5, 5) + " (Aprox.)";
+    return FloatToStr(v);
 }
 
 } // namespace
@@ -45,16 +49,6 @@ PatronIEEE PatronIEEE::deTextos(unsigned signo, const std::string& exponente, co
 {
     return armar(signo, campo(exponente, BitsExponenteIEEE),
                  static_cast<std::uint32_t>(valorBSS(fraccion, BitsFraccionIEEE)));
-}
-
-std::string PatronIEEE::textoExponente() const
-{
-    return convertir_A_BSS(BitsExponenteIEEE, static_cast<std::int32_t>(exponente()));
-}
-
-std::string PatronIEEE::textoFraccion() const
-{
-    return convertir_A_BSS(BitsFraccionIEEE, static_cast<std::int32_t>(fraccion()));
 }
 
 unsigned bitPrincipal(PatronIEEE p)
@@ -84,17 +78,12 @@ double valorDe(PatronIEEE p)
 
 std::string textoAproximado(Extended x)
 {
-    const std::string t = FloatToStr(x);
-    if (contieneExponente(t))
-        return FloatToStrF(x, ffExponent, 5, 5) + " (Aprox.)";
-    return t;
+    return segunForma(x, x);
 }
 
 std::string textoErrorMaximo(Extended diferencia)
 {
-    if (contieneExponente(FloatToStr(diferencia)))
-        return FloatToStrF(diferencia / 2, ffExponent, 5, 5) + " (Aprox.)";
-    return FloatToStr(diferencia / 2);
+    return segunForma(diferencia, diferencia / 2);
 }
 
 bool sinValor(const std::string& resultado)
@@ -129,15 +118,9 @@ std::string restarUno(std::string fraccion)
 
 std::string decABin(double x)
 {
-    std::string bits;
-    for (int i = 0; i < BitsFraccionIEEE; ++i) {
-        x *= 2;
-        const bool uno = x >= 1;
-        bits += uno ? '1' : '0';
-        if (uno)
-            x -= 1;
-    }
-    return bits;
+    // Doubling 23 times and taking the integer digits writes the integer
+    // part of x * 2^23, which the scaling gives exactly.
+    return convertir_A_BSS(BitsFraccionIEEE, static_cast<std::int32_t>(std::ldexp(x, BitsFraccionIEEE)));
 }
 
 // --------------------------------------------------------------- a conversion
@@ -168,19 +151,18 @@ ConversorIEEE6::Valoracion ConversorIEEE6::realizarCase(const std::string& fracc
     return en_0_y_255(fraccion, exponente, signo, modo);
 }
 
-ConversorIEEE6::Valoracion ConversorIEEE6::en_0_y_255(const std::string& fraccion, const std::string& exponente,
-                                                      unsigned signo, Modo modo)
+ConversorIEEE6::Valoracion ConversorIEEE6::valorar(PatronIEEE p, unsigned signo, const std::string& base,
+                                                   const std::string& fraccion, Modo modo)
 {
-    const PatronIEEE p = PatronIEEE::deTextos(signo, exponente, fraccion);
     const int e = exponenteRealDe(p);
     estado_.significando = significandoDe(p);
     const auto dosALaE = static_cast<double>(Power(2, e));
-    estado_.potencia = signo == 1 ? -dosALaE : dosALaE;
+    estado_.potencia = p.signo() == 1 ? -dosALaE : dosALaE;
     Valoracion r;
-    r.valor = static_cast<double>(Extended{estado_.significando} * estado_.potencia);
-    r.formula = conSigno(signo, "(2 ^ " + FloatToStr(e) + ")*" + FloatToStr(estado_.significando));
+    r.valor = valorDe(p);
+    r.formula = conSigno(signo, base + FloatToStr(e) + ")*" + FloatToStr(estado_.significando));
     if (modo == Mostrar) {
-        estado_.mantisaBinaria = "1." + fraccion;
+        estado_.mantisaBinaria = IntToStr(bitPrincipal(p)) + "." + fraccion;
         hab();
         estado_.exponenteReal = e;
         estado_.significandoMostrado = estado_.significando;
@@ -189,27 +171,20 @@ ConversorIEEE6::Valoracion ConversorIEEE6::en_0_y_255(const std::string& fraccio
     return r;
 }
 
+ConversorIEEE6::Valoracion ConversorIEEE6::en_0_y_255(const std::string& fraccion, const std::string& exponente,
+                                                      unsigned signo, Modo modo)
+{
+    return valorar(PatronIEEE::deTextos(signo, exponente, fraccion), signo, "(2 ^ ", fraccion, modo);
+}
+
 ConversorIEEE6::Valoracion ConversorIEEE6::expCero(const std::string& fraccion, unsigned signo, Modo modo)
 {
-    Valoracion r;
     if (!todosCeros(fraccion, BitsFraccionIEEE)) {
         // A subnormal number is valued by its magnitude; the formula carries
-        // the sign.
-        const PatronIEEE p = PatronIEEE::deTextos(0, ExponenteCero, fraccion);
-        estado_.potencia = static_cast<double>(Power(2, ExponenteSubnormalIEEE));
-        estado_.significando = significandoDe(p);
-        r.valor = static_cast<double>(Extended{estado_.significando} * estado_.potencia);
-        r.formula =
-            conSigno(signo, "(2 ^" + FloatToStr(ExponenteSubnormalIEEE) + ")*" + FloatToStr(estado_.significando));
-        if (modo == Mostrar) {
-            hab();
-            estado_.exponenteReal = ExponenteSubnormalIEEE;
-            estado_.significandoMostrado = estado_.significando;
-            estado_.mantisaBinaria = "0." + fraccion;
-            formula_ = r.formula;
-        }
-        return r;
+        // the sign, and writes no blank after the caret.
+        return valorar(PatronIEEE::deTextos(0, ExponenteCero, fraccion), signo, "(2 ^", fraccion, modo);
     }
+    Valoracion r;
     r.formula = signo == 1 ? "-0" : "0";
     if (modo == Mostrar) {
         desh();
@@ -250,7 +225,8 @@ std::string ConversorIEEE6::sumarUno(const std::string& fraccion)
 
 std::string ConversorIEEE6::calcEAMax(const std::string& exponente, unsigned signo)
 {
-    if (campo(exponente, BitsExponenteIEEE) == 0) {
+    const unsigned E = campo(exponente, BitsExponenteIEEE);
+    if (E == 0) {
         // Both zeros take the smallest subnormal number as their neighbour,
         // which the report shows negative.
         estado_.vecinoFraccion = FraccionUno;
@@ -259,7 +235,7 @@ std::string ConversorIEEE6::calcEAMax(const std::string& exponente, unsigned sig
         informe_.tipoVecino = TextoNumeroSiguiente;
         return ExponenteCero;
     }
-    if (campo(exponente, BitsExponenteIEEE) == SesgoIEEE + 1) {
+    if (E == SesgoIEEE + 1) {
         // 2 (and -2) takes the previous number, the largest of the binade
         // of 1, as its neighbour.
         estado_.vecinoFraccion = FraccionUnos;
@@ -273,21 +249,11 @@ std::string ConversorIEEE6::calcEAMax(const std::string& exponente, unsigned sig
 
 std::string ConversorIEEE6::calcAntSig(const std::string& exponente, unsigned signo)
 {
-    // 2^(E-127) lies between the largest number of the binade below and the
-    // second number of its own binade; the maximum error is half the larger
-    // of the two gaps, which is always the one above.
-    const int E = static_cast<int>(campo(exponente, BitsExponenteIEEE));
-    const Extended valor = Power(2, E - SesgoIEEE);
-    const Extended unidad = Power(2, -BitsFraccionIEEE);
-    const Extended anterior = (2 - unidad) * Power(2, E - SesgoIEEE - 1);
-    const Extended siguiente = (1 + unidad) * valor;
+    // The largest number of the binade below lies 2^(E-151) under
+    // 2^(E-127), the second number of its own binade 2^(E-150) over it: the
+    // gap above is always the larger one, so the next number is the
+    // neighbour.
     estado_.vecinoSigno = IntToStr(signo);
-    if (valor - anterior > siguiente - valor) {
-        estado_.vecinoFraccion = FraccionUnos;
-        estado_.vecinoExponente = convertir_A_BSS(BitsExponenteIEEE, E - 1);
-        informe_.tipoVecino = TextoNumeroAnterior;
-        return estado_.vecinoExponente;
-    }
     estado_.vecinoFraccion = sumarUno(FraccionCero);
     estado_.vecinoExponente = exponente;
     return exponente;

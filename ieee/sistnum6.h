@@ -47,9 +47,6 @@ struct PatronIEEE {
     bool esSubnormalOCero() const { return exponente() == 0; }
     bool esEspecial() const { return exponente() == CampoExponenteMaximo; } // an infinity or NaN
     bool esNormal() const { return !esSubnormalOCero() && !esEspecial(); }
-
-    std::string textoExponente() const;
-    std::string textoFraccion() const;
 };
 
 // The leading bit L: 1 for a normal number, 0 for a subnormal one or a zero.
@@ -185,6 +182,12 @@ public:
     const InformeEnConversion6& informe() const { return informe_; }
 
 private:
+    // The value and formula of a finite pattern that is not a zero: 2^e
+    // written after `base`, then the significand; the sign of the formula is
+    // `signo`, that of the value the pattern's own. Mostrar also keeps the
+    // number's figures for the report.
+    Valoracion valorar(PatronIEEE p, unsigned signo, const std::string& base, const std::string& fraccion, Modo modo);
+
     EstadoIEEE6& estado_;
     std::string formula_;
     InformeEnConversion6 informe_;

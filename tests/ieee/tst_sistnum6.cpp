@@ -64,7 +64,8 @@ class TestSistnum6 : public QObject {
         if (!conConversion)
             return;
         EstadoIEEE6 estado;
-        const ConversionIEEE6 c = convertir(estado, int(p.signo()), p.textoExponente(), p.textoFraccion());
+        const ConversionIEEE6 c =
+            convertir(estado, int(p.signo()), prueba::bits(p.exponente(), 8), prueba::bits(p.fraccion(), 23));
         const double esperado = p.esSubnormalOCero() ? std::fabs(f) : double(f);
         if (!c.binario || c.valor != esperado)
             QFAIL(
