@@ -190,7 +190,7 @@ std::optional<std::string> mantisaConIgualExponente(const TipoMantisa& tipo, TOp
         mensajes.push_back(mensajeRangoMantisa(sm));
         return std::nullopt;
     }
-    return tipo.codificarIgual(sm, nm, r, mensajes);
+    return tipo.codificarResultado(sm, nm, r, mensajes);
 }
 
 } // namespace
@@ -240,7 +240,7 @@ TResultadoOperacion operarFlotantes(const TipoMantisa& tipo, TOperacion op, cons
         r.mensajes.push_back("La segunda mantisa no está en el rango");
         return r;
     }
-    r.mantisa = tipo.codificarAlineada(sm, nm, corteDeOperacion(op, a.M1, a.M2), r.mensajes).value_or("");
+    r.mantisa = tipo.codificarResultado(sm, nm, corteDeOperacion(op, a.M1, a.M2), r.mensajes).value_or("");
     d.valorMantisaResultado = operarValores(op, valorDe(a.M1, escala), valorDe(a.M2, escala));
     r.exponente = convBinario(se, ne, Corte{a.E1, false}, r.mensajes).value_or("");
     d.valorExponenteResultado = a.E1;
