@@ -104,9 +104,7 @@ bool dentroDe(const Corte& x, const Rango& r, int escala)
 
 Unidades unidadesDe(const std::string& s, int n, int sistema)
 {
-    if (!esSistema(sistema))
-        return {};
-    return {static_cast<std::int64_t>(valorSistema(static_cast<TNumberSystem>(sistema), s, n)), 0};
+    return {static_cast<std::int64_t>(obtenerExp(s, n, sistema)), 0};
 }
 
 std::string codificar(TNumberSystem sistema, int n, std::int32_t v, bool negativo)
