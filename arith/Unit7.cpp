@@ -162,6 +162,12 @@ TFormatoSuma TForm7::formato() const
             longitudDeItemSuma(ComboBox2->currentIndex())};
 }
 
+TOperandos TForm7::operandos() const
+{
+    return {textoDeEntrada(Edit1->text()), textoDeEntrada(Edit2->text()), textoDeEntrada(Edit3->text()),
+            textoDeEntrada(Edit4->text())};
+}
+
 void TForm7::FormCreate()
 {
     for (QWidget* w :
@@ -224,9 +230,10 @@ void TForm7::ComboBox2Click()
 void TForm7::revisarLongitudes()
 {
     const TFormatoSuma f = formato();
-    auto mide = [](const LineaEdicion* e, int n) { return static_cast<int>(textoDeEntrada(e->text()).size()) == n; };
-    const bool listas = mide(Edit1, f.longitudMantisa) && mide(Edit2, f.longitudExponente) &&
-                        mide(Edit3, f.longitudMantisa) && mide(Edit4, f.longitudExponente);
+    const TOperandos o = operandos();
+    auto mide = [](const std::string& t, int n) { return static_cast<int>(t.size()) == n; };
+    const bool listas = mide(o.m1, f.longitudMantisa) && mide(o.e1, f.longitudExponente) &&
+                        mide(o.m2, f.longitudMantisa) && mide(o.e2, f.longitudExponente);
     SpeedButton1->setEnabled(listas);
     SpeedButton2->setEnabled(listas);
     reiniciarDetalle();
@@ -254,9 +261,7 @@ void TForm7::Edit4Change()
 
 void TForm7::operar(TOperacion op)
 {
-    const TFormatoSuma f = formato();
-    if (!SonBinarios(textoDeEntrada(Edit1->text()), textoDeEntrada(Edit3->text()), f.longitudMantisa) ||
-        !SonBinarios(textoDeEntrada(Edit2->text()), textoDeEntrada(Edit4->text()), f.longitudExponente)) {
+    if (!operandosBinarios(operandos(), formato())) {
         Edit5->setText(QString());
         Edit6->setText(QString());
         ShowMessage(this, QStringLiteral("Ingrese números en Binario"));
@@ -274,8 +279,7 @@ void TForm7::operar(TOperacion op)
 
 void TForm7::calcular(TOperacion op, TMantissaKind tipo)
 {
-    const TOperandos o{textoDeEntrada(Edit1->text()), textoDeEntrada(Edit2->text()), textoDeEntrada(Edit3->text()),
-                       textoDeEntrada(Edit4->text())};
+    const TOperandos o = operandos();
     const TResultadoOperacion r = tipo == Entera ? flotantes_conEntera(op, o, formato(), detalle_)
                                                  : flotantes_conFraccionaria(op, o, formato(), detalle_);
     detalle_ = r.detalle;

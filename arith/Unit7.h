@@ -53,6 +53,8 @@ public:
 
     // The layout as the controls give it now.
     TFormatoSuma formato() const;
+    // The two numbers as typed.
+    TOperandos operandos() const;
     // What the report prints of the last operation.
     const TOperationDetail& detalle() const { return detalle_; }
 

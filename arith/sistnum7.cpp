@@ -29,6 +29,11 @@ bool SonBinarios(const std::string& s1, const std::string& s2, int n)
     return n >= 1 && binario(s1) && binario(s2);
 }
 
+bool operandosBinarios(const TOperandos& o, const TFormatoSuma& f)
+{
+    return SonBinarios(o.m1, o.m2, f.longitudMantisa) && SonBinarios(o.e1, o.e2, f.longitudExponente);
+}
+
 bool esSistema(int sistema)
 {
     return sistema >= BSS && sistema <= Exceso;
@@ -204,7 +209,7 @@ TResultadoOperacion operarFlotantes(const TipoMantisa& tipo, TOperacion op, cons
     const int se = f.sistemaExponente;
     const int ne = f.longitudExponente;
     // What is not a bit string of the layout is never read.
-    if (!SonBinarios(o.m1, o.m2, nm) || !SonBinarios(o.e1, o.e2, ne))
+    if (!operandosBinarios(o, f))
         return r;
 
     if (o.e1 == o.e2) {

@@ -68,6 +68,9 @@ struct TOperandos {
     std::string m1, e1, m2, e2;
 };
 
+// Both mantissas, and both exponents, are bit strings of the layout.
+bool operandosBinarios(const TOperandos& o, const TFormatoSuma& f);
+
 using Mensajes = std::vector<std::string>;
 
 // What an operation yields: the result mantissa and exponent texts (each
