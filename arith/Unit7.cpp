@@ -168,11 +168,15 @@ TOperandos TForm7::operandos() const
             textoDeEntrada(Edit4->text())};
 }
 
+QList<QWidget*> TForm7::bloqueables() const
+{
+    return {RadioGroup1, ComboBox1, RadioGroup2, RadioGroup4, ComboBox2,    Edit1,        Edit2,       Edit3,
+            Edit4,       Edit5,     Edit6,       Button1,     SpeedButton3, SpeedButton1, SpeedButton2};
+}
+
 void TForm7::FormCreate()
 {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{RadioGroup1, ComboBox1, RadioGroup2, RadioGroup4, ComboBox2, Edit1, Edit2,
-                                         Edit3, Edit4, Edit5, Edit6, Button1, SpeedButton3, SpeedButton1, SpeedButton2})
+    for (QWidget* w : bloqueables())
         w->setEnabled(false);
     // The detail button's hint waits for the first handler that resets it.
     SpeedButton3->setSugerenciaActiva(false);
@@ -379,9 +383,7 @@ void TForm7::SpeedButton3Click()
 // stays read-only, and the operations run whatever the lengths.
 void TForm7::ActivarConf()
 {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{RadioGroup1, ComboBox1, RadioGroup2, RadioGroup4, ComboBox2, Edit1, Edit2,
-                                         Edit3, Edit4, Edit5, Edit6, Button1, SpeedButton3, SpeedButton1, SpeedButton2})
+    for (QWidget* w : bloqueables())
         w->setEnabled(true);
 }
 

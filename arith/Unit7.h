@@ -88,6 +88,8 @@ public:
     BotonRapido* SpeedButton4;
 
 private:
+    // The controls that start locked and that ActivarConf opens at once.
+    QList<QWidget*> bloqueables() const;
     void reiniciarDetalle();
     void revisarLongitudes();
     void operar(TOperacion op);
