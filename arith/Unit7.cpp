@@ -21,8 +21,14 @@ QString texto(const std::string& s)
     return QString::fromStdString(s);
 }
 
-const QStringList sistemas{QStringLiteral("BSS"), QStringLiteral("BCS"), QStringLiteral("CA1"), QStringLiteral("CA2"),
-                           QStringLiteral("Exceso")};
+// The items of both system groups, in the order of TNumberSystem.
+QStringList sistemas()
+{
+    QStringList nombres;
+    for (int s = BSS; s <= Exceso; ++s)
+        nombres << texto(nombreSistema(s));
+    return nombres;
+}
 
 // A result edit shows its text in black also while it is disabled: the
 // result must be readable before the edits are opened to the user.
@@ -60,7 +66,7 @@ void TForm7::construir()
     colocar(RadioGroup1, 8, 8, 281, 177);
     // The kinds stand in the frame's left column, clear of the system group.
     RadioGroup1->layout()->setContentsMargins(8, 16, 281 - 136, 16);
-    RadioGroup3 = new RadioGroup(QStringLiteral("RadioGroup3"), QStringLiteral("Sistema Numerico"), sistemas, this);
+    RadioGroup3 = new RadioGroup(QStringLiteral("RadioGroup3"), QStringLiteral("Sistema Numerico"), sistemas(), this);
     RadioGroup3->setFont(fuente(11, true));
     colocar(RadioGroup3, 152, 24, 121, 105);
     StaticText1 = rotulo(QStringLiteral("StaticText1"), QStringLiteral("Longitud:"), this);
@@ -72,7 +78,7 @@ void TForm7::construir()
     RadioGroup2 = new RadioGroup(QStringLiteral("RadioGroup2"), QStringLiteral("Configurar Exponente"), {}, this);
     RadioGroup2->setFont(fuente(11, true));
     colocar(RadioGroup2, 296, 8, 241, 177);
-    RadioGroup4 = new RadioGroup(QStringLiteral("RadioGroup4"), QStringLiteral("Sistema Numerico"), sistemas, this);
+    RadioGroup4 = new RadioGroup(QStringLiteral("RadioGroup4"), QStringLiteral("Sistema Numerico"), sistemas(), this);
     RadioGroup4->setFont(fuente(11, true));
     colocar(RadioGroup4, 328, 24, 153, 105);
     StaticText2 = rotulo(QStringLiteral("StaticText2"), QStringLiteral("Longitud:"), this);
