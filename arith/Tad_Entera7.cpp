@@ -63,12 +63,7 @@ public:
 
     Rango rangoMantisa(TNumberSystem sistema, int n) const override { return rango(sistema, n); }
 
-    std::optional<std::string> codificarIgual(int sistema, int n, const Corte& x, Mensajes& mensajes) const override
-    {
-        return convBinario(sistema, n, x, mensajes);
-    }
-
-    std::optional<std::string> codificarAlineada(int sistema, int n, const Corte& x, Mensajes& mensajes) const override
+    std::optional<std::string> codificarResultado(int sistema, int n, const Corte& x, Mensajes& mensajes) const override
     {
         return convBinario(sistema, n, x, mensajes);
     }

@@ -133,12 +133,9 @@ public:
 
     Rango rangoMantisa(TNumberSystem sistema, int n) const override { return rangoFraccionario(sistema, n); }
 
-    std::optional<std::string> codificarIgual(int sistema, int n, const Corte& x, Mensajes& mensajes) const override
-    {
-        return fraccionASistema(sistema, n, x, mensajes);
-    }
-
-    std::optional<std::string> codificarAlineada(int sistema, int n, const Corte& x, Mensajes& mensajes) const override
+    // Within the fractional range (which the plan checks first with equal
+    // exponent texts) convBinario_F writes what fraccionASistema writes.
+    std::optional<std::string> codificarResultado(int sistema, int n, const Corte& x, Mensajes& mensajes) const override
     {
         return convBinario_F(sistema, n, x, mensajes);
     }

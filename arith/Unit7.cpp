@@ -21,8 +21,14 @@ QString texto(const std::string& s)
     return QString::fromStdString(s);
 }
 
-const QStringList sistemas{QStringLiteral("BSS"), QStringLiteral("BCS"), QStringLiteral("CA1"), QStringLiteral("CA2"),
-                           QStringLiteral("Exceso")};
+// The items of both system groups, in the order of TNumberSystem.
+QStringList sistemas()
+{
+    QStringList nombres;
+    for (int s = BSS; s <= Exceso; ++s)
+        nombres << texto(nombreSistema(s));
+    return nombres;
+}
 
 // A result edit shows its text in black also while it is disabled: the
 // result must be readable before the edits are opened to the user.
@@ -60,7 +66,7 @@ void TForm7::construir()
     colocar(RadioGroup1, 8, 8, 281, 177);
     // The kinds stand in the frame's left column, clear of the system group.
     RadioGroup1->layout()->setContentsMargins(8, 16, 281 - 136, 16);
-    RadioGroup3 = new RadioGroup(QStringLiteral("RadioGroup3"), QStringLiteral("Sistema Numerico"), sistemas, this);
+    RadioGroup3 = new RadioGroup(QStringLiteral("RadioGroup3"), QStringLiteral("Sistema Numerico"), sistemas(), this);
     RadioGroup3->setFont(fuente(11, true));
     colocar(RadioGroup3, 152, 24, 121, 105);
     StaticText1 = rotulo(QStringLiteral("StaticText1"), QStringLiteral("Longitud:"), this);
@@ -72,7 +78,7 @@ void TForm7::construir()
     RadioGroup2 = new RadioGroup(QStringLiteral("RadioGroup2"), QStringLiteral("Configurar Exponente"), {}, this);
     RadioGroup2->setFont(fuente(11, true));
     colocar(RadioGroup2, 296, 8, 241, 177);
-    RadioGroup4 = new RadioGroup(QStringLiteral("RadioGroup4"), QStringLiteral("Sistema Numerico"), sistemas, this);
+    RadioGroup4 = new RadioGroup(QStringLiteral("RadioGroup4"), QStringLiteral("Sistema Numerico"), sistemas(), this);
     RadioGroup4->setFont(fuente(11, true));
     colocar(RadioGroup4, 328, 24, 153, 105);
     StaticText2 = rotulo(QStringLiteral("StaticText2"), QStringLiteral("Longitud:"), this);
@@ -162,11 +168,21 @@ TFormatoSuma TForm7::formato() const
             longitudDeItemSuma(ComboBox2->currentIndex())};
 }
 
+TOperandos TForm7::operandos() const
+{
+    return {textoDeEntrada(Edit1->text()), textoDeEntrada(Edit2->text()), textoDeEntrada(Edit3->text()),
+            textoDeEntrada(Edit4->text())};
+}
+
+QList<QWidget*> TForm7::bloqueables() const
+{
+    return {RadioGroup1, ComboBox1, RadioGroup2, RadioGroup4, ComboBox2,    Edit1,        Edit2,       Edit3,
+            Edit4,       Edit5,     Edit6,       Button1,     SpeedButton3, SpeedButton1, SpeedButton2};
+}
+
 void TForm7::FormCreate()
 {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{RadioGroup1, ComboBox1, RadioGroup2, RadioGroup4, ComboBox2, Edit1, Edit2,
-                                         Edit3, Edit4, Edit5, Edit6, Button1, SpeedButton3, SpeedButton1, SpeedButton2})
+    for (QWidget* w : bloqueables())
         w->setEnabled(false);
     // The detail button's hint waits for the first handler that resets it.
     SpeedButton3->setSugerenciaActiva(false);
@@ -224,9 +240,10 @@ void TForm7::ComboBox2Click()
 void TForm7::revisarLongitudes()
 {
     const TFormatoSuma f = formato();
-    auto mide = [](const LineaEdicion* e, int n) { return static_cast<int>(textoDeEntrada(e->text()).size()) == n; };
-    const bool listas = mide(Edit1, f.longitudMantisa) && mide(Edit2, f.longitudExponente) &&
-                        mide(Edit3, f.longitudMantisa) && mide(Edit4, f.longitudExponente);
+    const TOperandos o = operandos();
+    auto mide = [](const std::string& t, int n) { return static_cast<int>(t.size()) == n; };
+    const bool listas = mide(o.m1, f.longitudMantisa) && mide(o.e1, f.longitudExponente) &&
+                        mide(o.m2, f.longitudMantisa) && mide(o.e2, f.longitudExponente);
     SpeedButton1->setEnabled(listas);
     SpeedButton2->setEnabled(listas);
     reiniciarDetalle();
@@ -254,9 +271,7 @@ void TForm7::Edit4Change()
 
 void TForm7::operar(TOperacion op)
 {
-    const TFormatoSuma f = formato();
-    if (!SonBinarios(textoDeEntrada(Edit1->text()), textoDeEntrada(Edit3->text()), f.longitudMantisa) ||
-        !SonBinarios(textoDeEntrada(Edit2->text()), textoDeEntrada(Edit4->text()), f.longitudExponente)) {
+    if (!operandosBinarios(operandos(), formato())) {
         Edit5->setText(QString());
         Edit6->setText(QString());
         ShowMessage(this, QStringLiteral("Ingrese números en Binario"));
@@ -274,8 +289,7 @@ void TForm7::operar(TOperacion op)
 
 void TForm7::calcular(TOperacion op, TMantissaKind tipo)
 {
-    const TOperandos o{textoDeEntrada(Edit1->text()), textoDeEntrada(Edit2->text()), textoDeEntrada(Edit3->text()),
-                       textoDeEntrada(Edit4->text())};
+    const TOperandos o = operandos();
     const TResultadoOperacion r = tipo == Entera ? flotantes_conEntera(op, o, formato(), detalle_)
                                                  : flotantes_conFraccionaria(op, o, formato(), detalle_);
     detalle_ = r.detalle;
@@ -375,9 +389,7 @@ void TForm7::SpeedButton3Click()
 // stays read-only, and the operations run whatever the lengths.
 void TForm7::ActivarConf()
 {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{RadioGroup1, ComboBox1, RadioGroup2, RadioGroup4, ComboBox2, Edit1, Edit2,
-                                         Edit3, Edit4, Edit5, Edit6, Button1, SpeedButton3, SpeedButton1, SpeedButton2})
+    for (QWidget* w : bloqueables())
         w->setEnabled(true);
 }
 

@@ -53,6 +53,8 @@ public:
 
     // The layout as the controls give it now.
     TFormatoSuma formato() const;
+    // The two numbers as typed.
+    TOperandos operandos() const;
     // What the report prints of the last operation.
     const TOperationDetail& detalle() const { return detalle_; }
 
@@ -86,6 +88,8 @@ public:
     BotonRapido* SpeedButton4;
 
 private:
+    // The controls that start locked and that ActivarConf opens at once.
+    QList<QWidget*> bloqueables() const;
     void reiniciarDetalle();
     void revisarLongitudes();
     void operar(TOperacion op);

@@ -29,6 +29,11 @@ bool SonBinarios(const std::string& s1, const std::string& s2, int n)
     return n >= 1 && binario(s1) && binario(s2);
 }
 
+bool operandosBinarios(const TOperandos& o, const TFormatoSuma& f)
+{
+    return SonBinarios(o.m1, o.m2, f.longitudMantisa) && SonBinarios(o.e1, o.e2, f.longitudExponente);
+}
+
 bool esSistema(int sistema)
 {
     return sistema >= BSS && sistema <= Exceso;
@@ -104,9 +109,7 @@ bool dentroDe(const Corte& x, const Rango& r, int escala)
 
 Unidades unidadesDe(const std::string& s, int n, int sistema)
 {
-    if (!esSistema(sistema))
-        return {};
-    return {static_cast<std::int64_t>(valorSistema(static_cast<TNumberSystem>(sistema), s, n)), 0};
+    return {static_cast<std::int64_t>(obtenerExp(s, n, sistema)), 0};
 }
 
 std::string codificar(TNumberSystem sistema, int n, std::int32_t v, bool negativo)
@@ -190,7 +193,7 @@ std::optional<std::string> mantisaConIgualExponente(const TipoMantisa& tipo, TOp
         mensajes.push_back(mensajeRangoMantisa(sm));
         return std::nullopt;
     }
-    return tipo.codificarIgual(sm, nm, r, mensajes);
+    return tipo.codificarResultado(sm, nm, r, mensajes);
 }
 
 } // namespace
@@ -206,7 +209,7 @@ TResultadoOperacion operarFlotantes(const TipoMantisa& tipo, TOperacion op, cons
     const int se = f.sistemaExponente;
     const int ne = f.longitudExponente;
     // What is not a bit string of the layout is never read.
-    if (!SonBinarios(o.m1, o.m2, nm) || !SonBinarios(o.e1, o.e2, ne))
+    if (!operandosBinarios(o, f))
         return r;
 
     if (o.e1 == o.e2) {
@@ -240,7 +243,7 @@ TResultadoOperacion operarFlotantes(const TipoMantisa& tipo, TOperacion op, cons
         r.mensajes.push_back("La segunda mantisa no está en el rango");
         return r;
     }
-    r.mantisa = tipo.codificarAlineada(sm, nm, corteDeOperacion(op, a.M1, a.M2), r.mensajes).value_or("");
+    r.mantisa = tipo.codificarResultado(sm, nm, corteDeOperacion(op, a.M1, a.M2), r.mensajes).value_or("");
     d.valorMantisaResultado = operarValores(op, valorDe(a.M1, escala), valorDe(a.M2, escala));
     r.exponente = convBinario(se, ne, Corte{a.E1, false}, r.mensajes).value_or("");
     d.valorExponenteResultado = a.E1;

@@ -68,6 +68,9 @@ struct TOperandos {
     std::string m1, e1, m2, e2;
 };
 
+// Both mantissas, and both exponents, are bit strings of the layout.
+bool operandosBinarios(const TOperandos& o, const TFormatoSuma& f);
+
 using Mensajes = std::vector<std::string>;
 
 // What an operation yields: the result mantissa and exponent texts (each
@@ -161,12 +164,12 @@ public:
     virtual int escala(int sistema, int n) const = 0;
     // The values a mantissa of the kind may take (the system is chosen).
     virtual Rango rangoMantisa(TNumberSystem sistema, int n) const = 0;
-    // The result mantissa when both exponent texts are equal, and after
-    // the exponents were equalised; no text when it is not representable
-    // (its message is then in `mensajes`).
-    virtual std::optional<std::string> codificarIgual(int sistema, int n, const Corte& x, Mensajes& mensajes) const = 0;
-    virtual std::optional<std::string> codificarAlineada(int sistema, int n, const Corte& x,
-                                                         Mensajes& mensajes) const = 0;
+    // The result mantissa; no text when it is not representable (its
+    // message is then in `mensajes`). With equal exponent texts the plan
+    // checks the kind's range first, and the encoder then writes as the
+    // kind's own encoder does.
+    virtual std::optional<std::string> codificarResultado(int sistema, int n, const Corte& x,
+                                                          Mensajes& mensajes) const = 0;
     // Brings E1 and E2 (which differ) to one exponent, halving or doubling
     // the mantissas in step; false when it cannot, after its messages.
     virtual bool igualar(TOperacion op, const TOperandos& o, const TFormatoSuma& f, Alineacion& a,

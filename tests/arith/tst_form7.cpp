@@ -1,10 +1,7 @@
 // The addition and subtraction window driven as a user does: the layout
 // opens one control at a time, the operands are typed, "Sumar" and "Restar"
 // show the result or the messages; the report through the recorder.
-#include "Apoyo.h"
-
-#include "arith/Unit7.h"
-#include "arith/Unit7b.h"
+#include "VentanaSuma.h"
 
 #include <QLabel>
 
@@ -12,10 +9,6 @@ using namespace cifral;
 using namespace prueba;
 
 namespace {
-
-struct Formato {
-    int sistemaMantisa, longitudMantisa, tipo, sistemaExponente, longitudExponente; // lengths as list items
-};
 
 const Formato bss8{BSS, 0, Entera, BSS, 0};
 
@@ -33,38 +26,12 @@ bool esNumero(const QString& s)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Formato)
-
-class TestForm7 : public QObject {
+class TestForm7 : public QObject, VentanaSuma {
     Q_OBJECT
-
-    std::unique_ptr<Grabadores> g;
-    std::unique_ptr<TForm7b> informe;
-    std::unique_ptr<TForm7> w;
 
     QList<QWidget*> configuracion() const
     {
         return {w->RadioGroup1, w->ComboBox1, w->RadioGroup2, w->RadioGroup4, w->ComboBox2};
-    }
-    QList<LineaEdicion*> operandos() const { return {w->Edit1, w->Edit2, w->Edit3, w->Edit4}; }
-
-    // The layout in the order the window opens it.
-    void configurar(const Formato& f)
-    {
-        clicEnRadio(w->RadioGroup3, f.sistemaMantisa);
-        QVERIFY(elegir(w->ComboBox1, f.longitudMantisa));
-        clicEnRadio(w->RadioGroup1, f.tipo);
-        clicEnRadio(w->RadioGroup4, f.sistemaExponente);
-        QVERIFY(elegir(w->ComboBox2, f.longitudExponente));
-    }
-
-    void escribir(const QString& m1, const QString& e1, const QString& m2, const QString& e2)
-    {
-        const QStringList textos{m1, e1, m2, e2};
-        for (int i = 0; i < 4; ++i) {
-            operandos()[i]->selectAll();
-            teclear(operandos()[i], textos[i]);
-        }
     }
 
     void sumar() { QTest::mouseClick(w->SpeedButton1, Qt::LeftButton); }
@@ -83,20 +50,8 @@ class TestForm7 : public QObject {
 private slots:
     void initTestCase() { prepararAplicacion(); }
 
-    void init()
-    {
-        g = std::make_unique<Grabadores>();
-        informe = std::make_unique<TForm7b>();
-        w = std::make_unique<TForm7>(informe.get(), nullptr);
-        mostrarYActivar(w.get());
-    }
-
-    void cleanup()
-    {
-        w.reset();
-        informe.reset();
-        g.reset();
-    }
+    void init() { abrir(); }
+    void cleanup() { cerrar(); }
 
     void startState()
     {
@@ -217,7 +172,7 @@ private slots:
     void lengthsUnlockTheOperations()
     {
         configurar(bss8);
-        escribir("00000001", "00000001", "00000001", "0000000");
+        escribir({"00000001", "00000001", "00000001", "0000000"});
         QVERIFY(!w->SpeedButton1->isEnabled() && !w->SpeedButton2->isEnabled());
         teclear(w->Edit4, "a"); // lengths only: the letter counts
         QVERIFY(w->SpeedButton1->isEnabled() && w->SpeedButton2->isEnabled());
@@ -281,7 +236,7 @@ private slots:
         QFETCH(QString, exponente);
         QFETCH(QStringList, mensajes);
         configurar(formato);
-        escribir(operandos[0], operandos[1], operandos[2], operandos[3]);
+        escribir(operandos);
         suma ? sumar() : restar();
         QCOMPARE(g->mensajes.textos, mensajes);
         QCOMPARE(w->Edit5->text(), mantisa);
@@ -295,10 +250,10 @@ private slots:
     void notBinary()
     {
         configurar(bss8);
-        escribir("00000011", "00000010", "00000101", "00000010");
+        escribir({"00000011", "00000010", "00000101", "00000010"});
         sumar();
         QVERIFY(w->SpeedButton3->isEnabled());
-        escribir("0000000a", "00000010", "00000101", "00000010");
+        escribir({"0000000a", "00000010", "00000101", "00000010"});
         restar();
         QCOMPARE(g->mensajes.textos, QStringList{"Ingrese números en Binario"});
         QCOMPARE(w->Edit5->text(), QString());
@@ -306,14 +261,14 @@ private slots:
         QCOMPARE(w->detalle().operacion, std::string("Suma"));
         QCOMPARE(w->detalle().valorMantisaResultado, 8.0);
         // A longer length keeps "Sumar" open; the texts are then too short.
-        escribir("00000011", "00000010", "00000101", "00000010");
+        escribir({"00000011", "00000010", "00000101", "00000010"});
         QVERIFY(elegir(w->ComboBox1, 1));
         QVERIFY(w->SpeedButton1->isEnabled());
         sumar();
         QCOMPARE(g->mensajes.textos.size(), 2);
         QCOMPARE(g->mensajes.textos.last(), QString("Ingrese números en Binario"));
         // A shorter one runs on the first bits of the longer texts.
-        escribir("0000001111111111", "00000010", "0000010100000000", "00000010");
+        escribir({"0000001111111111", "00000010", "0000010100000000", "00000010"});
         QVERIFY(elegir(w->ComboBox1, 0));
         sumar();
         QCOMPARE(g->mensajes.textos.size(), 2);
@@ -329,7 +284,7 @@ private slots:
         w->RadioGroup1->boton(0)->setFocus(Qt::TabFocusReason);
         clicEnRadio(w->RadioGroup4, BSS);
         QVERIFY(elegir(w->ComboBox2, 0));
-        escribir("00000011", "00000010", "00000101", "00000010");
+        escribir({"00000011", "00000010", "00000101", "00000010"});
         restar();
         QVERIFY(g->mensajes.textos.isEmpty());
         QCOMPARE(w->Edit5->text(), QString());
@@ -349,10 +304,10 @@ private slots:
         clicEnRadio(w->RadioGroup1, Fraccionaria);
         clicEnRadio(w->RadioGroup4, BCS);
         QVERIFY(elegir(w->ComboBox2, 0));
-        escribir("01000000", "00000000", "01000000", "10000000");
+        escribir({"01000000", "00000000", "01000000", "10000000"});
         sumar();
         QCOMPARE(g->mensajes.textos, QStringList{"La primera mantisa no está en el rango"});
-        escribir("01000000", "00000000", "01000000", "00000000");
+        escribir({"01000000", "00000000", "01000000", "00000000"});
         sumar(); // the same exponent: nothing at all but the exponent
         QCOMPARE(g->mensajes.textos.size(), 1);
         QCOMPARE(w->Edit5->text(), QString());
@@ -362,7 +317,7 @@ private slots:
     void borrar()
     {
         configurar(bss8);
-        escribir("00000011", "00000010", "00000101", "00000010");
+        escribir({"00000011", "00000010", "00000101", "00000010"});
         sumar();
         pasarSobreDetalle();
         QVERIFY(!w->SpeedButton3->sugerenciaActiva());
@@ -379,7 +334,7 @@ private slots:
     void detailButton()
     {
         configurar(bss8);
-        escribir("00000011", "00000010", "00000101", "00000010");
+        escribir({"00000011", "00000010", "00000101", "00000010"});
         sumar();
         QVERIFY(w->SpeedButton3->isEnabled());
         pasarSobreDetalle();
@@ -401,7 +356,7 @@ private slots:
     void reportAndActivarConf()
     {
         configurar(bss8);
-        escribir("00000011", "00000010", "00000101", "00000010");
+        escribir({"00000011", "00000010", "00000101", "00000010"});
         sumar();
         verDetalle();
         QCOMPARE(g->vista.informes.size(), 1);
@@ -446,7 +401,7 @@ private slots:
     void reportOfFractions()
     {
         configurar({BSS, 0, Fraccionaria, BSS, 0});
-        escribir("01000000", "00000000", "00100000", "00000000");
+        escribir({"01000000", "00000000", "00100000", "00000000"});
         sumar();
         verDetalle();
         QCOMPARE(g->vista.informes.last().caption("QRLabel40"), QString("0,375"));
@@ -454,7 +409,7 @@ private slots:
         // A second preview shows the second operation.
         clicEnRadio(w->RadioGroup3, BCS);
         clicEnRadio(w->RadioGroup1, Entera);
-        escribir("10000000", "00000000", "00000001", "00000000");
+        escribir({"10000000", "00000000", "00000001", "00000000"});
         restar();
         verDetalle();
         const Informe& r = g->vista.informes.last();
@@ -470,7 +425,7 @@ private slots:
     void reportPage()
     {
         configurar({CA2, 1, Fraccionaria, CA2, 1});
-        escribir("1100000000000001", "0000000000000001", "0100000000000001", "1111111111111111");
+        escribir({"1100000000000001", "0000000000000001", "0100000000000001", "1111111111111111"});
         restar();
         QCOMPARE(g->mensajes.textos, QStringList{});
         verDetalle();
