@@ -80,19 +80,7 @@ double guardarDouble(Extended v)
 std::string calcular_Mantisa(double m, TNumberSystem sistema, int n)
 {
     const auto v = static_cast<std::int32_t>(m);
-    switch (sistema) {
-    case BSS:
-        return convertir_A_BSS(n, v);
-    case BCS:
-        return convertir_A_BCS(n, v);
-    case CA1:
-        return convertir_A_CA1(n, v, v <= 0);
-    case CA2:
-        return convertir_A_CA2(n, v, v < 0);
-    case Exceso:
-        return convertir_A_Exceso(n, v);
-    }
-    return {};
+    return convertir_A_Sistema(sistema, n, v, v <= 0); // a zero is CA1's negative zero
 }
 
 std::string calcular_Exponente(int k, TNumberSystem sistema, int e)
