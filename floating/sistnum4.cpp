@@ -23,18 +23,17 @@ std::int32_t enteroDeDigitos(const std::string& digitos, int cuantos)
 }
 
 // A fraction of n bits in a signed system keeps n-1 digits: its magnitude
-// reaches at most 1 - 2^-(n-1).
-bool cabeEnLosSignados(int n, double x)
+// reaches at most 1 - 2^-(n-1). M, the integer of the first n-1 fraction
+// digits of |x| with the sign of the typed number, is written as an integer
+// of the system; a negative number gives CA1 its negative zero.
+std::string mantisaConSigno(TNumberSystem sistema, int n, double x, bool positivo, std::vector<std::string>& mensajes)
 {
-    return std::fabs(Extended{x}) <= 1 - dosA(-(n - 1));
-}
-
-// M, the integer of the first n-1 fraction digits of |x|, with the sign of
-// the typed number.
-std::int32_t mantisaConSigno(int n, double x, bool positivo)
-{
+    if (!(std::fabs(Extended{x}) <= 1 - dosA(-(n - 1)))) {
+        mensajes.emplace_back(MensajeFueraDelSistema);
+        return {};
+    }
     const std::int32_t m = enteroDeDigitos(digitosFraccion(x, n), n - 1);
-    return positivo ? m : -m;
+    return convertir_A_Sistema(sistema, n, positivo ? m : -m, !positivo);
 }
 
 std::string sinMenosDelante(const std::string& texto)
@@ -232,38 +231,22 @@ std::string mantisa_Bss(int n, double x, bool positivo, std::vector<std::string>
 // 2^(n-1) + M and 2^(n-1) - M.
 std::string mantisa_Bcs(int n, double x, bool positivo, std::vector<std::string>& mensajes)
 {
-    if (!cabeEnLosSignados(n, x)) {
-        mensajes.emplace_back(MensajeFueraDelSistema);
-        return {};
-    }
-    return convertir_A_BCS(n, mantisaConSigno(n, x, positivo));
+    return mantisaConSigno(BCS, n, x, positivo, mensajes);
 }
 
 std::string mantisa_CA1(int n, double x, bool positivo, std::vector<std::string>& mensajes)
 {
-    if (!cabeEnLosSignados(n, x)) {
-        mensajes.emplace_back(MensajeFueraDelSistema);
-        return {};
-    }
-    return convertir_A_CA1(n, mantisaConSigno(n, x, positivo), !positivo);
+    return mantisaConSigno(CA1, n, x, positivo, mensajes);
 }
 
 std::string mantisa_CA2(int n, double x, bool positivo, std::vector<std::string>& mensajes)
 {
-    if (!cabeEnLosSignados(n, x)) {
-        mensajes.emplace_back(MensajeFueraDelSistema);
-        return {};
-    }
-    return convertir_A_CA2(n, mantisaConSigno(n, x, positivo), !positivo);
+    return mantisaConSigno(CA2, n, x, positivo, mensajes);
 }
 
 std::string mantisa_Exceso(int n, double x, bool positivo, std::vector<std::string>& mensajes)
 {
-    if (!cabeEnLosSignados(n, x)) {
-        mensajes.emplace_back(MensajeFueraDelSistema);
-        return {};
-    }
-    return convertir_A_Exceso(n, mantisaConSigno(n, x, positivo));
+    return mantisaConSigno(Exceso, n, x, positivo, mensajes);
 }
 
 std::string calcular_Mantisa_Fraccionaria(TNumberSystem sistema, int n, double x, bool positivo,
