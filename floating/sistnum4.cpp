@@ -41,11 +41,6 @@ std::string sinMenosDelante(const std::string& texto)
     return !texto.empty() && texto[0] == '-' ? texto.substr(1) : texto;
 }
 
-bool bitsDeLongitud(const std::string& bits, int n)
-{
-    return longitudCorrecta(bits, n) && esBinario(bits, n);
-}
-
 // The absolute and relative error of V, the value read back, against x,
 // and the marks of the bar at the given scale.
 TError4 errorDe(Extended valor, double x, Extended escala)
@@ -381,7 +376,7 @@ double mfraccionaria(const std::string& bits, int n, TNumberSystem sistema)
 std::optional<TError4> calcular_errores(const TFormato4& formato, double x, const std::string& mantisa,
                                         const std::string& exponente)
 {
-    if (!bitsDeLongitud(mantisa, formato.n) || !bitsDeLongitud(exponente, formato.e))
+    if (controlarBits(mantisa, formato.n, exponente, formato.e) != BitsCorrectos)
         return std::nullopt;
     const double m = calculoM(formato.n, formato.sistemaMantisa, mantisa);
     const double e = calculoE(formato.e, formato.sistemaExponente, exponente);
@@ -391,7 +386,7 @@ std::optional<TError4> calcular_errores(const TFormato4& formato, double x, cons
 std::optional<TError4> calculo_error_F(const TFormato4& formato, double x, const std::string& mantisa,
                                        const std::string& exponente)
 {
-    if (!bitsDeLongitud(mantisa, formato.n) || !bitsDeLongitud(exponente, formato.e))
+    if (controlarBits(mantisa, formato.n, exponente, formato.e) != BitsCorrectos)
         return std::nullopt;
     const std::string s = formato.implicito ? cambiarElBitImplicito(mantisa, formato.sistemaMantisa) : mantisa;
     const double m = mfraccionaria(s, formato.n, formato.sistemaMantisa);
