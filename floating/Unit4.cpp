@@ -372,16 +372,6 @@ bool TForm4::selBImp()
     return true;
 }
 
-void TForm4::escribirConversion(const TConversion4& conversion)
-{
-    for (const std::string& m : conversion.mensajes)
-        ShowMessage(this, texto(m));
-    if (!conversion.escribe)
-        return;
-    Edit5->setText(texto(conversion.mantisa));
-    Edit6->setText(texto(conversion.exponente));
-}
-
 void TForm4::escribirError(const TError4& error)
 {
     Edit12->setText(texto(error.absoluto));
@@ -389,29 +379,26 @@ void TForm4::escribirError(const TError4& error)
     StaticText2->setText(QString(error.marcas, QLatin1Char('a')));
 }
 
-void TForm4::calcular_MantExp_Entera(const TFormato4& formato)
+// The window step of either kind of mantissa: its messages, then the fields
+// it writes, then the error.
+void TForm4::convertir(TMantissaKind tipo, const TFormato4& formato)
 {
     const std::string numero = textoDeEntrada(Edit7->text());
-    const TConversion4 c = cifral::calcular_MantExp_Entera(numero, formato);
-    escribirConversion(c);
+    const TConversion4 c =
+        tipo == Entera ? calcular_MantExp_Entera(numero, formato) : calcular_MantExp_Fraccionaria(numero, formato);
+    for (const std::string& m : c.mensajes)
+        ShowMessage(this, texto(m));
     if (!c.escribe)
         return;
+    Edit5->setText(texto(c.mantisa));
+    Edit6->setText(texto(c.exponente));
     // The error is read back from what the fields show, against the number
     // read again from its text.
     const double x = guardarDouble(StrToFloat(numero));
-    if (const auto error = calcular_errores(formato, x, textoDeEntrada(Edit5->text()), textoDeEntrada(Edit6->text())))
-        escribirError(*error);
-}
-
-void TForm4::calcular_MantExp_Fraccionaria(const TFormato4& formato)
-{
-    const std::string numero = textoDeEntrada(Edit7->text());
-    const TConversion4 c = cifral::calcular_MantExp_Fraccionaria(numero, formato);
-    escribirConversion(c);
-    if (!c.escribe)
-        return;
-    const double x = guardarDouble(StrToFloat(numero));
-    if (const auto error = calculo_error_F(formato, x, textoDeEntrada(Edit5->text()), textoDeEntrada(Edit6->text())))
+    const std::string mantisa = textoDeEntrada(Edit5->text());
+    const std::string exponente = textoDeEntrada(Edit6->text());
+    if (const auto error = tipo == Entera ? calcular_errores(formato, x, mantisa, exponente)
+                                          : calculo_error_F(formato, x, mantisa, exponente))
         escribirError(*error);
 }
 
@@ -468,12 +455,10 @@ void TForm4::Button1Click()
                 const TFormato4 f{n, e, static_cast<TNumberSystem>(sistemaMantisa),
                                   static_cast<TNumberSystem>(sistemaExponente),
                                   ComboBox3->currentIndex() == ConBitImplicito};
-                if (tipo == Entera)
-                    calcular_MantExp_Entera(f);
-                else
-                    calcular_MantExp_Fraccionaria(f);
+                const auto clase = static_cast<TMantissaKind>(tipo);
+                convertir(clase, f);
                 if (!Edit6->text().isEmpty())
-                    calcularRango(static_cast<TMantissaKind>(tipo), f);
+                    calcularRango(clase, f);
             }
         }
         SpeedButton3->setEnabled(true);

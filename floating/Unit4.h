@@ -122,9 +122,7 @@ private:
     void reiniciarDetalle();
     bool calcular_Menos_Cero(const std::string& texto, int n, int sistemaMantisa);
     bool selBImp();
-    void calcular_MantExp_Entera(const TFormato4& formato);
-    void calcular_MantExp_Fraccionaria(const TFormato4& formato);
-    void escribirConversion(const TConversion4& conversion);
+    void convertir(TMantissaKind tipo, const TFormato4& formato);
     void escribirError(const TError4& error);
     void calcularRango(TMantissaKind tipo, const TFormato4& formato);
 
