@@ -346,20 +346,16 @@ void TForm4::ComboBox3Change()
 
 bool TForm4::calcular_Menos_Cero(const std::string& numero, int n, int sistemaMantisa)
 {
-    if (numero.empty() || numero[0] != '-' || StrToFloat(numero) != 0)
+    if (!esMenosCero(numero))
         return false;
     if (sistemaMantisa != BCS) {
         ShowMessage(this, QStringLiteral("No existe el menos cero en el sistema configurado"));
         return false;
     }
-    // Sign and magnitude has a negative zero: '1' and zeros, with the
-    // exponent 0 (whose excess code starts with '1').
-    const int e = longitudDeLista(ComboBox2);
-    Edit5->setText(QLatin1Char('1') + QString(n - 1, QLatin1Char('0')));
-    QString exponente(e, QLatin1Char('0'));
-    if (RadioGroup4->itemIndex() == Exceso)
-        exponente[0] = QLatin1Char('1');
-    Edit6->setText(exponente);
+    // Sign and magnitude has a negative zero.
+    const TMantisaExponente cero = menosCeroBcs(n, longitudDeLista(ComboBox2), RadioGroup4->itemIndex());
+    Edit5->setText(texto(cero.mantisa));
+    Edit6->setText(texto(cero.exponente));
     return true;
 }
 

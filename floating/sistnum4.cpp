@@ -394,6 +394,19 @@ std::optional<TError4> calculo_error_F(const TFormato4& formato, double x, const
     return errorDe(Power(2, e) * m, x, EscalaFraccionaria);
 }
 
+// ---------------------------------------------------------- negative zero
+
+bool esMenosCero(const std::string& texto)
+{
+    return !texto.empty() && texto[0] == '-' && StrToFloat(texto) == 0;
+}
+
+TMantisaExponente menosCeroBcs(int n, int e, int sistemaExponente)
+{
+    return {'1' + std::string(static_cast<std::size_t>(n - 1), '0'),
+            sistemaExponente == Exceso ? convertir_A_Exceso(e, 0) : std::string(static_cast<std::size_t>(e), '0')};
+}
+
 // ------------------------------------------------- limits and range texts
 
 bool esNumero(const std::string& texto)
