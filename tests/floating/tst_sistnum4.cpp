@@ -4,14 +4,11 @@
 // layout that checks each conversion ends and stays within its error bound.
 #include "floating/sistnum4.h"
 
-#include "Referencia.h"
-
 #include <QtTest>
 
 #include <cmath>
 
 using namespace cifral;
-using namespace prueba;
 
 namespace {
 
