@@ -344,7 +344,7 @@ void TForm4::ComboBox3Change()
 
 // ---------------------------------------------------------- conversion
 
-bool TForm4::calcular_Menos_Cero(const std::string& numero, int n, int sistemaMantisa)
+bool TForm4::calcular_Menos_Cero(const std::string& numero, int n, int e, int sistemaMantisa, int sistemaExponente)
 {
     if (!esMenosCero(numero))
         return false;
@@ -353,7 +353,7 @@ bool TForm4::calcular_Menos_Cero(const std::string& numero, int n, int sistemaMa
         return false;
     }
     // Sign and magnitude has a negative zero.
-    const TMantisaExponente cero = menosCeroBcs(n, longitudDeLista(ComboBox2), RadioGroup4->itemIndex());
+    const TMantisaExponente cero = menosCeroBcs(n, e, sistemaExponente);
     Edit5->setText(texto(cero.mantisa));
     Edit6->setText(texto(cero.exponente));
     return true;
@@ -442,7 +442,7 @@ void TForm4::Button1Click()
         const int tipo = RadioGroup1->itemIndex();
         const int sistemaMantisa = RadioGroup2->itemIndex();
         const int sistemaExponente = RadioGroup4->itemIndex();
-        if (!calcular_Menos_Cero(numero, n, sistemaMantisa) && selBImp() && tipo != SinEleccion) {
+        if (!calcular_Menos_Cero(numero, n, e, sistemaMantisa, sistemaExponente) && selBImp() && tipo != SinEleccion) {
             if (sistemaMantisa == SinEleccion || sistemaExponente == SinEleccion) {
                 // A group entered without a choice unlocks the number; there
                 // is still no layout to convert to.

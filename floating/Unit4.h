@@ -120,7 +120,7 @@ public:
 private:
     void desbloquearNumero();
     void reiniciarDetalle();
-    bool calcular_Menos_Cero(const std::string& texto, int n, int sistemaMantisa);
+    bool calcular_Menos_Cero(const std::string& numero, int n, int e, int sistemaMantisa, int sistemaExponente);
     bool selBImp();
     void convertir(TMantissaKind tipo, const TFormato4& formato);
     void escribirError(const TError4& error);
