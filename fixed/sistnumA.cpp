@@ -202,6 +202,23 @@ std::string convertir_A_Exceso(int n, std::int32_t v)
     return convertir_A_BSS(n, static_cast<std::int32_t>(u));
 }
 
+std::string convertir_A_Sistema(TNumberSystem sistema, int n, std::int32_t v, bool negativo)
+{
+    switch (sistema) {
+    case BSS:
+        return convertir_A_BSS(n, v);
+    case BCS:
+        return convertir_A_BCS(n, v);
+    case CA1:
+        return convertir_A_CA1(n, v, negativo);
+    case CA2:
+        return convertir_A_CA2(n, v, negativo);
+    case Exceso:
+        return convertir_A_Exceso(n, v);
+    }
+    return {};
+}
+
 Rango rango(TNumberSystem sistema, int n)
 {
     switch (sistema) {

@@ -38,6 +38,11 @@ std::string convertir_A_BCS(int n, std::int32_t v);
 std::string convertir_A_CA1(int n, std::int32_t v, bool negativo);
 std::string convertir_A_CA2(int n, std::int32_t v, bool negativo);
 std::string convertir_A_Exceso(int n, std::int32_t v);
+// The encoding of v by the routine of its system. `negativo` tells CA1 and
+// CA2 that a negative number is written (a zero written as negative is CA1's
+// negative zero; CA2 has a single zero); the other systems ignore it. The
+// empty text for any other system.
+std::string convertir_A_Sistema(TNumberSystem sistema, int n, std::int32_t v, bool negativo);
 
 struct Rango {
     double desde;

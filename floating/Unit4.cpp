@@ -344,22 +344,18 @@ void TForm4::ComboBox3Change()
 
 // ---------------------------------------------------------- conversion
 
-bool TForm4::calcular_Menos_Cero(const std::string& numero, int n, int sistemaMantisa)
+bool TForm4::calcular_Menos_Cero(const std::string& numero, int n, int e, int sistemaMantisa, int sistemaExponente)
 {
-    if (numero.empty() || numero[0] != '-' || StrToFloat(numero) != 0)
+    if (!esMenosCero(numero))
         return false;
     if (sistemaMantisa != BCS) {
         ShowMessage(this, QStringLiteral("No existe el menos cero en el sistema configurado"));
         return false;
     }
-    // Sign and magnitude has a negative zero: '1' and zeros, with the
-    // exponent 0 (whose excess code starts with '1').
-    const int e = longitudDeLista(ComboBox2);
-    Edit5->setText(QLatin1Char('1') + QString(n - 1, QLatin1Char('0')));
-    QString exponente(e, QLatin1Char('0'));
-    if (RadioGroup4->itemIndex() == Exceso)
-        exponente[0] = QLatin1Char('1');
-    Edit6->setText(exponente);
+    // Sign and magnitude has a negative zero.
+    const TMantisaExponente cero = menosCeroBcs(n, e, sistemaExponente);
+    Edit5->setText(texto(cero.mantisa));
+    Edit6->setText(texto(cero.exponente));
     return true;
 }
 
@@ -372,16 +368,6 @@ bool TForm4::selBImp()
     return true;
 }
 
-void TForm4::escribirConversion(const TConversion4& conversion)
-{
-    for (const std::string& m : conversion.mensajes)
-        ShowMessage(this, texto(m));
-    if (!conversion.escribe)
-        return;
-    Edit5->setText(texto(conversion.mantisa));
-    Edit6->setText(texto(conversion.exponente));
-}
-
 void TForm4::escribirError(const TError4& error)
 {
     Edit12->setText(texto(error.absoluto));
@@ -389,29 +375,26 @@ void TForm4::escribirError(const TError4& error)
     StaticText2->setText(QString(error.marcas, QLatin1Char('a')));
 }
 
-void TForm4::calcular_MantExp_Entera(const TFormato4& formato)
+// The window step of either kind of mantissa: its messages, then the fields
+// it writes, then the error.
+void TForm4::convertir(TMantissaKind tipo, const TFormato4& formato)
 {
     const std::string numero = textoDeEntrada(Edit7->text());
-    const TConversion4 c = cifral::calcular_MantExp_Entera(numero, formato);
-    escribirConversion(c);
+    const TConversion4 c =
+        tipo == Entera ? calcular_MantExp_Entera(numero, formato) : calcular_MantExp_Fraccionaria(numero, formato);
+    for (const std::string& m : c.mensajes)
+        ShowMessage(this, texto(m));
     if (!c.escribe)
         return;
+    Edit5->setText(texto(c.mantisa));
+    Edit6->setText(texto(c.exponente));
     // The error is read back from what the fields show, against the number
     // read again from its text.
     const double x = guardarDouble(StrToFloat(numero));
-    if (const auto error = calcular_errores(formato, x, textoDeEntrada(Edit5->text()), textoDeEntrada(Edit6->text())))
-        escribirError(*error);
-}
-
-void TForm4::calcular_MantExp_Fraccionaria(const TFormato4& formato)
-{
-    const std::string numero = textoDeEntrada(Edit7->text());
-    const TConversion4 c = cifral::calcular_MantExp_Fraccionaria(numero, formato);
-    escribirConversion(c);
-    if (!c.escribe)
-        return;
-    const double x = guardarDouble(StrToFloat(numero));
-    if (const auto error = calculo_error_F(formato, x, textoDeEntrada(Edit5->text()), textoDeEntrada(Edit6->text())))
+    const std::string mantisa = textoDeEntrada(Edit5->text());
+    const std::string exponente = textoDeEntrada(Edit6->text());
+    if (const auto error = tipo == Entera ? calcular_errores(formato, x, mantisa, exponente)
+                                          : calculo_error_F(formato, x, mantisa, exponente))
         escribirError(*error);
 }
 
@@ -459,7 +442,7 @@ void TForm4::Button1Click()
         const int tipo = RadioGroup1->itemIndex();
         const int sistemaMantisa = RadioGroup2->itemIndex();
         const int sistemaExponente = RadioGroup4->itemIndex();
-        if (!calcular_Menos_Cero(numero, n, sistemaMantisa) && selBImp() && tipo != SinEleccion) {
+        if (!calcular_Menos_Cero(numero, n, e, sistemaMantisa, sistemaExponente) && selBImp() && tipo != SinEleccion) {
             if (sistemaMantisa == SinEleccion || sistemaExponente == SinEleccion) {
                 // A group entered without a choice unlocks the number; there
                 // is still no layout to convert to.
@@ -468,12 +451,10 @@ void TForm4::Button1Click()
                 const TFormato4 f{n, e, static_cast<TNumberSystem>(sistemaMantisa),
                                   static_cast<TNumberSystem>(sistemaExponente),
                                   ComboBox3->currentIndex() == ConBitImplicito};
-                if (tipo == Entera)
-                    calcular_MantExp_Entera(f);
-                else
-                    calcular_MantExp_Fraccionaria(f);
+                const auto clase = static_cast<TMantissaKind>(tipo);
+                convertir(clase, f);
                 if (!Edit6->text().isEmpty())
-                    calcularRango(static_cast<TMantissaKind>(tipo), f);
+                    calcularRango(clase, f);
             }
         }
         SpeedButton3->setEnabled(true);

@@ -120,11 +120,9 @@ public:
 private:
     void desbloquearNumero();
     void reiniciarDetalle();
-    bool calcular_Menos_Cero(const std::string& texto, int n, int sistemaMantisa);
+    bool calcular_Menos_Cero(const std::string& numero, int n, int e, int sistemaMantisa, int sistemaExponente);
     bool selBImp();
-    void calcular_MantExp_Entera(const TFormato4& formato);
-    void calcular_MantExp_Fraccionaria(const TFormato4& formato);
-    void escribirConversion(const TConversion4& conversion);
+    void convertir(TMantissaKind tipo, const TFormato4& formato);
     void escribirError(const TError4& error);
     void calcularRango(TMantissaKind tipo, const TFormato4& formato);
 

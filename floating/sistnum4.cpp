@@ -23,28 +23,22 @@ std::int32_t enteroDeDigitos(const std::string& digitos, int cuantos)
 }
 
 // A fraction of n bits in a signed system keeps n-1 digits: its magnitude
-// reaches at most 1 - 2^-(n-1).
-bool cabeEnLosSignados(int n, double x)
+// reaches at most 1 - 2^-(n-1). M, the integer of the first n-1 fraction
+// digits of |x| with the sign of the typed number, is written as an integer
+// of the system; a negative number gives CA1 its negative zero.
+std::string mantisaConSigno(TNumberSystem sistema, int n, double x, bool positivo, std::vector<std::string>& mensajes)
 {
-    return std::fabs(Extended{x}) <= 1 - dosA(-(n - 1));
-}
-
-// M, the integer of the first n-1 fraction digits of |x|, with the sign of
-// the typed number.
-std::int32_t mantisaConSigno(int n, double x, bool positivo)
-{
+    if (!(std::fabs(Extended{x}) <= 1 - dosA(-(n - 1)))) {
+        mensajes.emplace_back(MensajeFueraDelSistema);
+        return {};
+    }
     const std::int32_t m = enteroDeDigitos(digitosFraccion(x, n), n - 1);
-    return positivo ? m : -m;
+    return convertir_A_Sistema(sistema, n, positivo ? m : -m, !positivo);
 }
 
 std::string sinMenosDelante(const std::string& texto)
 {
     return !texto.empty() && texto[0] == '-' ? texto.substr(1) : texto;
-}
-
-bool bitsDeLongitud(const std::string& bits, int n)
-{
-    return longitudCorrecta(bits, n) && esBinario(bits, n);
 }
 
 // The absolute and relative error of V, the value read back, against x,
@@ -80,19 +74,7 @@ double guardarDouble(Extended v)
 std::string calcular_Mantisa(double m, TNumberSystem sistema, int n)
 {
     const auto v = static_cast<std::int32_t>(m);
-    switch (sistema) {
-    case BSS:
-        return convertir_A_BSS(n, v);
-    case BCS:
-        return convertir_A_BCS(n, v);
-    case CA1:
-        return convertir_A_CA1(n, v, v <= 0);
-    case CA2:
-        return convertir_A_CA2(n, v, v < 0);
-    case Exceso:
-        return convertir_A_Exceso(n, v);
-    }
-    return {};
+    return convertir_A_Sistema(sistema, n, v, v <= 0); // a zero is CA1's negative zero
 }
 
 std::string calcular_Exponente(int k, TNumberSystem sistema, int e)
@@ -244,38 +226,22 @@ std::string mantisa_Bss(int n, double x, bool positivo, std::vector<std::string>
 // 2^(n-1) + M and 2^(n-1) - M.
 std::string mantisa_Bcs(int n, double x, bool positivo, std::vector<std::string>& mensajes)
 {
-    if (!cabeEnLosSignados(n, x)) {
-        mensajes.emplace_back(MensajeFueraDelSistema);
-        return {};
-    }
-    return convertir_A_BCS(n, mantisaConSigno(n, x, positivo));
+    return mantisaConSigno(BCS, n, x, positivo, mensajes);
 }
 
 std::string mantisa_CA1(int n, double x, bool positivo, std::vector<std::string>& mensajes)
 {
-    if (!cabeEnLosSignados(n, x)) {
-        mensajes.emplace_back(MensajeFueraDelSistema);
-        return {};
-    }
-    return convertir_A_CA1(n, mantisaConSigno(n, x, positivo), !positivo);
+    return mantisaConSigno(CA1, n, x, positivo, mensajes);
 }
 
 std::string mantisa_CA2(int n, double x, bool positivo, std::vector<std::string>& mensajes)
 {
-    if (!cabeEnLosSignados(n, x)) {
-        mensajes.emplace_back(MensajeFueraDelSistema);
-        return {};
-    }
-    return convertir_A_CA2(n, mantisaConSigno(n, x, positivo), !positivo);
+    return mantisaConSigno(CA2, n, x, positivo, mensajes);
 }
 
 std::string mantisa_Exceso(int n, double x, bool positivo, std::vector<std::string>& mensajes)
 {
-    if (!cabeEnLosSignados(n, x)) {
-        mensajes.emplace_back(MensajeFueraDelSistema);
-        return {};
-    }
-    return convertir_A_Exceso(n, mantisaConSigno(n, x, positivo));
+    return mantisaConSigno(Exceso, n, x, positivo, mensajes);
 }
 
 std::string calcular_Mantisa_Fraccionaria(TNumberSystem sistema, int n, double x, bool positivo,
@@ -410,7 +376,7 @@ double mfraccionaria(const std::string& bits, int n, TNumberSystem sistema)
 std::optional<TError4> calcular_errores(const TFormato4& formato, double x, const std::string& mantisa,
                                         const std::string& exponente)
 {
-    if (!bitsDeLongitud(mantisa, formato.n) || !bitsDeLongitud(exponente, formato.e))
+    if (controlarBits(mantisa, formato.n, exponente, formato.e) != BitsCorrectos)
         return std::nullopt;
     const double m = calculoM(formato.n, formato.sistemaMantisa, mantisa);
     const double e = calculoE(formato.e, formato.sistemaExponente, exponente);
@@ -420,12 +386,25 @@ std::optional<TError4> calcular_errores(const TFormato4& formato, double x, cons
 std::optional<TError4> calculo_error_F(const TFormato4& formato, double x, const std::string& mantisa,
                                        const std::string& exponente)
 {
-    if (!bitsDeLongitud(mantisa, formato.n) || !bitsDeLongitud(exponente, formato.e))
+    if (controlarBits(mantisa, formato.n, exponente, formato.e) != BitsCorrectos)
         return std::nullopt;
     const std::string s = formato.implicito ? cambiarElBitImplicito(mantisa, formato.sistemaMantisa) : mantisa;
     const double m = mfraccionaria(s, formato.n, formato.sistemaMantisa);
     const double e = calculoE(formato.e, formato.sistemaExponente, exponente);
     return errorDe(Power(2, e) * m, x, EscalaFraccionaria);
+}
+
+// ---------------------------------------------------------- negative zero
+
+bool esMenosCero(const std::string& texto)
+{
+    return !texto.empty() && texto[0] == '-' && StrToFloat(texto) == 0;
+}
+
+TMantisaExponente menosCeroBcs(int n, int e, int sistemaExponente)
+{
+    return {'1' + std::string(static_cast<std::size_t>(n - 1), '0'),
+            sistemaExponente == Exceso ? convertir_A_Exceso(e, 0) : std::string(static_cast<std::size_t>(e), '0')};
 }
 
 // ------------------------------------------------- limits and range texts

@@ -183,6 +183,18 @@ std::optional<TError4> calcular_errores(const TFormato4& formato, double x, cons
 std::optional<TError4> calculo_error_F(const TFormato4& formato, double x, const std::string& mantisa,
                                        const std::string& exponente);
 
+// ---------------------------------------------------------- negative zero
+
+// The typed text (a number the window's test accepted) begins with '-' and
+// reads as 0: "-0", "-0,0", "-,".
+bool esMenosCero(const std::string& texto);
+
+// The negative zero of a BCS mantissa of n bits, '1' and zeros, with the
+// exponent 0 of e bits as a plain zero: all zeros, '1' and zeros in Exceso
+// (CA1 too gets zeros, not the negative zero a converted 0 is written
+// with). An exponent without a system (SinEleccion) is all zeros.
+TMantisaExponente menosCeroBcs(int n, int e, int sistemaExponente);
+
 // ------------------------------------------------- limits and range texts
 
 // The typed text is a decimal number for the window: digits, a '-' only in

@@ -1,10 +1,7 @@
 // The decimal-to-floating-point converter driven as a user does: configure
 // the layout in order, type a number, represent it; messages, help and the
 // report through the recorders.
-#include "Apoyo.h"
-
-#include "floating/Unit4.h"
-#include "floating/UnitRep4.h"
+#include "VentanaForm4.h"
 
 #include <QClipboard>
 #include <QTemporaryDir>
@@ -13,10 +10,6 @@ using namespace cifral;
 using namespace prueba;
 
 namespace {
-
-struct Formato {
-    int tipo, n, sistemaMantisa, implicito, e, sistemaExponente; // -1: nothing chosen
-};
 
 const QString realize = QStringLiteral("Realize la configuración");
 const QString longitudes = QStringLiteral("Ingrese longitud de exponente correctas");
@@ -27,56 +20,8 @@ const QString noRepresentable = QString::fromUtf8(MensajeNoRepresentable);
 
 } // namespace
 
-Q_DECLARE_METATYPE(Formato)
-
-class TestForm4 : public QObject {
+class TestForm4 : public QObject, public VentanaForm4 {
     Q_OBJECT
-
-    std::unique_ptr<Grabadores> g;
-    std::unique_ptr<TFormRep4> informe;
-    std::unique_ptr<TForm4> w;
-
-    // The configuration in the order the window unlocks it; -1 leaves a
-    // choice out.
-    void configurar(const Formato& f)
-    {
-        if (f.tipo >= 0)
-            clicEnRadio(w->RadioGroup1, f.tipo);
-        if (f.sistemaMantisa >= 0)
-            clicEnRadio(w->RadioGroup2, f.sistemaMantisa);
-        if (f.sistemaExponente >= 0)
-            clicEnRadio(w->RadioGroup4, f.sistemaExponente);
-        if (f.n > 0)
-            QVERIFY(elegir(w->ComboBox1, f.n == 16 ? 1 : 0));
-        if (f.e > 0)
-            QVERIFY(elegir(w->ComboBox2, f.e == 16 ? 1 : 0));
-        if (f.implicito >= 0)
-            QVERIFY(elegir(w->ComboBox3, f.implicito));
-    }
-
-    void representar(const QString& numero)
-    {
-        w->Edit7->selectAll();
-        QTest::keyClick(w->Edit7, Qt::Key_Delete);
-        teclear(w->Edit7, numero);
-        QTest::mouseClick(w->Button1, Qt::LeftButton);
-    }
-
-    // The eight range fields: máximo positivo, mínimo negativo, máximo
-    // negativo, mínimo positivo, resolución máxima negativa, máxima
-    // positiva, mínima positiva, mínima negativa.
-    QStringList rango() const
-    {
-        return {w->Edit1->text(), w->Edit2->text(), w->Edit3->text(),  w->Edit4->text(),
-                w->Edit8->text(), w->Edit9->text(), w->Edit10->text(), w->Edit11->text()};
-    }
-
-    // Every text the conversion shows besides the range: the two bit
-    // strings, the two errors and the bar.
-    QStringList resultado() const
-    {
-        return {w->Edit5->text(), w->Edit6->text(), w->Edit12->text(), w->Edit13->text(), w->StaticText2->text()};
-    }
 
     // Every result field holds empty text or a well-formed bit string,
     // number or range text.
@@ -104,20 +49,8 @@ class TestForm4 : public QObject {
 private slots:
     void initTestCase() { prepararAplicacion(); }
 
-    void init()
-    {
-        g = std::make_unique<Grabadores>();
-        informe = std::make_unique<TFormRep4>();
-        w = std::make_unique<TForm4>(informe.get(), nullptr);
-        mostrarYActivar(w.get());
-    }
-
-    void cleanup()
-    {
-        w.reset();
-        informe.reset();
-        g.reset();
-    }
+    void init() { abrir(); }
+    void cleanup() { cerrar(); }
 
     void startState()
     {

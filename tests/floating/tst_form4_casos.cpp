@@ -3,20 +3,13 @@
 // pair at 8 and 16 bits, both kinds, the implicit bit, the longest numbers,
 // tiny ones and the refusals, each compared field by field as a student
 // reads them after pressing "Representar a Punto Flotante".
-#include "Apoyo.h"
-
-#include "floating/Unit4.h"
-#include "floating/UnitRep4.h"
+#include "VentanaForm4.h"
 
 using namespace cifral;
 using namespace prueba;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct Formato {
-    int tipo, n, sistemaMantisa, implicito, e, sistemaExponente; // implicito: 0 SI, 1 NO, -1 none
-};
 
 constexpr int SI = 0;
 constexpr int NO = 1;
@@ -34,53 +27,14 @@ struct FotografoDeMensajes : ServicioMensajes {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Formato)
-
-class TestForm4Casos : public QObject {
+class TestForm4Casos : public QObject, public VentanaForm4 {
     Q_OBJECT
-
-    std::unique_ptr<Grabadores> g;
-    std::unique_ptr<TFormRep4> informe;
-    std::unique_ptr<TForm4> w;
-
-    void configurar(const Formato& f)
-    {
-        clicEnRadio(w->RadioGroup1, f.tipo);
-        clicEnRadio(w->RadioGroup2, f.sistemaMantisa);
-        clicEnRadio(w->RadioGroup4, f.sistemaExponente);
-        QVERIFY(elegir(w->ComboBox1, f.n == 16 ? 1 : 0));
-        QVERIFY(elegir(w->ComboBox2, f.e == 16 ? 1 : 0));
-        if (f.implicito >= 0)
-            QVERIFY(elegir(w->ComboBox3, f.implicito));
-    }
-
-    void representar(const QStringList& numeros)
-    {
-        for (const QString& numero : numeros) {
-            w->Edit7->selectAll();
-            QTest::keyClick(w->Edit7, Qt::Key_Delete);
-            teclear(w->Edit7, numero);
-            QTest::mouseClick(w->Button1, Qt::LeftButton);
-        }
-    }
 
 private slots:
     void initTestCase() { prepararAplicacion(); }
 
-    void init()
-    {
-        g = std::make_unique<Grabadores>();
-        informe = std::make_unique<TFormRep4>();
-        w = std::make_unique<TForm4>(informe.get(), nullptr);
-        mostrarYActivar(w.get());
-    }
-
-    void cleanup()
-    {
-        w.reset();
-        informe.reset();
-        g.reset();
-    }
+    void init() { abrir(); }
+    void cleanup() { cerrar(); }
 
     // The numbers are typed one after the other; the last press shows its
     // messages, and the fields hold what it wrote or kept: mantissa,
@@ -262,16 +216,14 @@ private slots:
         QFETCH(QStringList, mensajes);
         QFETCH(QStringList, campos);
         configurar(formato);
-        representar(numeros.mid(0, numeros.size() - 1));
+        representarUnoTrasOtro(numeros.mid(0, numeros.size() - 1));
         g->mensajes.textos.clear();
-        representar({numeros.last()});
+        representar(numeros.last());
         QCOMPARE(g->mensajes.textos, mensajes);
-        QCOMPARE(QStringList({w->Edit5->text(), w->Edit6->text(), w->Edit12->text(), w->Edit13->text()}), campos);
+        QCOMPARE(resultado().mid(0, 4), campos);
         QTEST(int(w->StaticText2->text().size()), "marcas");
         QVERIFY(w->StaticText2->text().count(QLatin1Char('a')) == w->StaticText2->text().size());
-        QTEST(QStringList({w->Edit1->text(), w->Edit2->text(), w->Edit3->text(), w->Edit4->text(), w->Edit8->text(),
-                           w->Edit9->text(), w->Edit10->text(), w->Edit11->text()}),
-              "rango");
+        QTEST(rango(), "rango");
         QVERIFY(w->SpeedButton3->isEnabled());
     }
 
@@ -324,11 +276,11 @@ private slots:
         QFETCH(Formato, formato);
         QFETCH(QStringList, numeros);
         configurar(formato);
-        representar(numeros.mid(0, numeros.size() - 1));
+        representarUnoTrasOtro(numeros.mid(0, numeros.size() - 1));
         FotografoDeMensajes fotografo;
         fotografo.ventana = w.get();
         instalarMensajes(&fotografo);
-        representar({numeros.last()});
+        representar(numeros.last());
         instalarMensajes(&g->mensajes);
         QTEST(fotografo.vistos, "vistos");
         QTEST(QStringList({w->Edit5->text(), w->Edit6->text(), w->Edit12->text()}), "despues");
@@ -340,13 +292,13 @@ private slots:
     void informeSinBitImplicitoElegido()
     {
         configurar({Fraccionaria, 8, BCS, -1, 8, CA2});
-        representar({"0,5"});
+        representar("0,5");
         QCOMPARE(g->mensajes.textos, QStringList{u"Configure Bit Implícito"_s});
         QVERIFY(w->SpeedButton3->isEnabled());
         QTest::mouseClick(w->SpeedButton3, Qt::LeftButton);
         QCOMPARE(g->vista.informes.last().caption("QRLabel2"), u"Fraccionaria  Normalizada  con  Bit Implícito"_s);
         QVERIFY(elegir(w->ComboBox3, NO));
-        representar({"0,5"});
+        representar("0,5");
         QTest::mouseClick(w->SpeedButton3, Qt::LeftButton);
         QCOMPARE(g->vista.informes.last().caption("QRLabel2"), u"Fraccionaria  Normalizada"_s);
     }

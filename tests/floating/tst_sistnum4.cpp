@@ -4,14 +4,11 @@
 // layout that checks each conversion ends and stays within its error bound.
 #include "floating/sistnum4.h"
 
-#include "Referencia.h"
-
 #include <QtTest>
 
 #include <cmath>
 
 using namespace cifral;
-using namespace prueba;
 
 namespace {
 
@@ -417,6 +414,28 @@ private slots:
         QFETCH(QString, texto);
         QFETCH(bool, numero);
         QCOMPARE(esNumero(texto.toStdString()), numero);
+    }
+
+    // The negative zero of a BCS mantissa: its exponent is a plain zero of
+    // its system, also in CA1 and without a system.
+    void negativeZero()
+    {
+        for (const char* si : {"-0", "-0,0", "-,", "-00,000"})
+            QVERIFY2(esMenosCero(si), si);
+        for (const char* no : {"", "0", "0,0", "-0,5", "-1"})
+            QVERIFY2(!esMenosCero(no), no);
+        struct Caso {
+            int n, e, sistemaExponente;
+            const char* mantisa;
+            const char* exponente;
+        };
+        for (const Caso& c :
+             {Caso{8, 8, Exceso, "10000000", "10000000"}, Caso{16, 8, CA1, "1000000000000000", "00000000"},
+              Caso{8, 16, BSS, "10000000", "0000000000000000"}, Caso{8, 8, SinEleccion, "10000000", "00000000"}}) {
+            const TMantisaExponente r = menosCeroBcs(c.n, c.e, c.sistemaExponente);
+            QCOMPARE(q(r.mantisa), QString(c.mantisa));
+            QCOMPARE(q(r.exponente), QString(c.exponente));
+        }
     }
 
     // Texts in the order resolución mínima positiva, resolución máxima
