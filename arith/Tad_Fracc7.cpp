@@ -46,7 +46,7 @@ std::optional<std::string> fraccionASistema(int sistema, int n, const Corte& x, 
         mensajes.push_back(mensajeFraccion(sistema));
         return std::nullopt;
     }
-    return codificar(s, n, static_cast<std::int32_t>(haciaCero(x)), x.negativo());
+    return convertir_A_Sistema(s, n, static_cast<std::int32_t>(haciaCero(x)), x.negativo());
 }
 
 std::optional<std::string> convBinario_F(int sistema, int n, const Corte& x, Mensajes& mensajes)

@@ -34,11 +34,6 @@ bool operandosBinarios(const TOperandos& o, const TFormatoSuma& f)
     return SonBinarios(o.m1, o.m2, f.longitudMantisa) && SonBinarios(o.e1, o.e2, f.longitudExponente);
 }
 
-bool esSistema(int sistema)
-{
-    return sistema >= BSS && sistema <= Exceso;
-}
-
 std::string mensajeRangoMantisa(int sistema)
 {
     return "El resultado no cumple el rango de mantisa en " + nombreSistema(sistema);
@@ -112,23 +107,6 @@ Unidades unidadesDe(const std::string& s, int n, int sistema)
     return {static_cast<std::int64_t>(obtenerExp(s, n, sistema)), 0};
 }
 
-std::string codificar(TNumberSystem sistema, int n, std::int32_t v, bool negativo)
-{
-    switch (sistema) {
-    case BSS:
-        return convertir_A_BSS(n, v);
-    case BCS:
-        return convertir_A_BCS(n, v);
-    case CA1:
-        return convertir_A_CA1(n, v, negativo);
-    case CA2:
-        return convertir_A_CA2(n, v, negativo);
-    case Exceso:
-        return convertir_A_Exceso(n, v);
-    }
-    return {};
-}
-
 // ------------------------------------------------- exponents and integers
 
 std::int32_t convertir_sistema(const std::string& s, int sistema, int n)
@@ -153,7 +131,7 @@ std::optional<std::string> convBinario(int sistema, int n, const Corte& x, Mensa
         return std::nullopt;
     }
     const std::int64_t v = haciaCero(x);
-    return codificar(s, n, static_cast<std::int32_t>(v), v <= 0);
+    return convertir_A_Sistema(s, n, static_cast<std::int32_t>(v), v <= 0);
 }
 
 // ------------------------------------------------------------------ plan

@@ -84,8 +84,6 @@ struct TResultadoOperacion {
     TOperationDetail detalle;
 };
 
-bool esSistema(int sistema);
-
 // "El resultado no cumple el rango de mantisa en " and the system's name.
 std::string mensajeRangoMantisa(int sistema);
 
@@ -127,11 +125,6 @@ bool dentroDe(const Corte& x, const Rango& r, int escala);
 // The integer value of the first n bits of s in a system, as whole units;
 // 0 with no system chosen.
 Unidades unidadesDe(const std::string& s, int n, int sistema);
-
-// The encoding of an integer in n bits by the integer systems; `negativo`
-// tells CA1 and CA2 that a negative number is written (a zero written as
-// negative is CA1's negative zero).
-std::string codificar(TNumberSystem sistema, int n, std::int32_t v, bool negativo);
 
 // ------------------------------------------------- exponents and integers
 

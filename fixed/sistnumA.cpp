@@ -52,6 +52,11 @@ const double noExiste = std::numeric_limits<double>::quiet_NaN();
 
 } // namespace
 
+bool esSistema(int sistema)
+{
+    return sistema >= BSS && sistema <= Exceso;
+}
+
 std::string nombreSistema(int sistema)
 {
     switch (sistema) {

@@ -18,6 +18,8 @@ enum TNumberSystem { BSS = 0, BCS = 1, CA1 = 2, CA2 = 3, Exceso = 4 };
 // "BSS", "BCS", "CA1", "CA2" or "Exceso"; the empty text for any other index
 // (no system chosen).
 std::string nombreSistema(int sistema);
+// An item index that names one of the five systems (not "none chosen").
+bool esSistema(int sistema);
 
 bool longitudCorrecta(const std::string& s, int n);
 // Characters 1..n are all '0' or '1' (n <= length of s).

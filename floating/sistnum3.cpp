@@ -9,11 +9,6 @@ Extended dosA(int k)
     return Power(2, k);
 }
 
-bool esSistema(int sistema)
-{
-    return sistema >= BSS && sistema <= Exceso;
-}
-
 // The integer value of the first k bits; both negative zeros give 0.
 double valorEntero(const std::string& bits, int k, TNumberSystem sistema)
 {

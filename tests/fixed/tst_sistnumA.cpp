@@ -15,19 +15,7 @@ namespace {
 
 std::string codificar(TNumberSystem sis, int n, std::int32_t v)
 {
-    switch (sis) {
-    case BSS:
-        return convertir_A_BSS(n, v);
-    case BCS:
-        return convertir_A_BCS(n, v);
-    case CA1:
-        return convertir_A_CA1(n, v, v < 0);
-    case CA2:
-        return convertir_A_CA2(n, v, v < 0);
-    case Exceso:
-        return convertir_A_Exceso(n, v);
-    }
-    return {};
+    return convertir_A_Sistema(sis, n, v, v < 0);
 }
 
 const TNumberSystem sistemas[] = {BSS, BCS, CA1, CA2, Exceso};
