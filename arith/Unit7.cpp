@@ -16,11 +16,6 @@ namespace cifral {
 
 namespace {
 
-QString texto(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 // The items of both system groups, in the order of TNumberSystem.
 QStringList sistemas()
 {

@@ -15,11 +15,6 @@ namespace cifral {
 
 namespace {
 
-QString texto(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 QLineEdit* campo(const QString& nombre, QWidget* padre, int x, int y)
 {
     auto* e = new QLineEdit(padre);

@@ -14,11 +14,6 @@ namespace cifral {
 
 namespace {
 
-QString texto(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 QComboBox* listaDeLongitudes(const QString& nombre, QWidget* padre)
 {
     auto* c = new QComboBox(padre);

@@ -18,11 +18,6 @@ namespace cifral {
 
 namespace {
 
-QString texto(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 // The grey of the number before the layout is configured (the colour of a
 // scroll bar); it tells the conversion that the number was never unlocked.
 QColor colorSinConfigurar()

@@ -17,11 +17,6 @@ namespace cifral {
 
 namespace {
 
-QString texto(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 const QString MensajeIngrese = QStringLiteral("Ingrese un número entero o decimal");
 
 // A number or a power of ten that the conversion can read: digits, ',' and

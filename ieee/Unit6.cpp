@@ -14,11 +14,6 @@ namespace cifral {
 
 namespace {
 
-QString texto(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 QLineEdit* resultado(const QString& nombre, QWidget* padre)
 {
     auto* e = new QLineEdit(padre);

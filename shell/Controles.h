@@ -44,6 +44,12 @@ bool sugerenciaActiva(const QWidget* w);
 // what the user sees.
 std::string textoDeEntrada(const QString& texto);
 
+// A text of the computing routines as the windows show it.
+inline QString texto(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
 // Places a widget at a position and size in pixels of its parent.
 void colocar(QWidget* w, int x, int y, int ancho, int alto);
 
