@@ -306,11 +306,13 @@ TConversion4 calcular_MantExp_Fraccionaria(const std::string& texto, const TForm
     }
     const double tecleado = guardarDouble(StrToFloat(texto));
 
-    // A magnitude above 1 is halved, each time through its text.
+    // A magnitude of 1 or more is halved, each time through its text, until
+    // it is below 1: a power of two such as 2 ends at 0,5 x 2^2, a fraction
+    // every system can hold.
     double a = std::fabs(tecleado);
     int k = 0;
     std::string t = texto;
-    while (a > 1) {
+    while (a >= 1) {
         a = a / 2;
         t = FloatToStr(a);
         ++k;

@@ -216,7 +216,7 @@ private slots:
         QVERIFY(w->SpeedButton3->isEnabled());
         // A mantissa that does not fit: empty mantissa, exponent written,
         // error and bar kept.
-        representar("1,0");
+        representar("0,99999");
         QCOMPARE(g->mensajes.textos.last(),
                  QString("El número ingresado no puede representarse con el sistema configurado"));
         QCOMPARE(resultado(), QStringList({"", "00000000", antes[2], antes[3], antes[4]}));

@@ -155,10 +155,9 @@ private slots:
                            "-3,0517578125E-5 * (2^127)",  "0,5 * (2^-127)",
                            "-1,52587890625E-5 * (2^127)", "3,0517578125E-5 * (2^127)",
                            "3,0517578125E-5 * (2^-127)",  "1,52587890625E-5 * (2^-127)"};
-        QTest::newRow("a power of two normalises to 1")
-            << Formato{Fraccionaria, 8, BCS, NO, 8, CA1} << QStringList{"0,1", "1024,0"}
-            << QStringList{u"El número ingresado no puede representarse con el sistema configurado"_s}
-            << QStringList{"", "00001010", "0,000390625000000006", "0,00390625000000006"} << 13
+        QTest::newRow("a power of two is a half times the next one")
+            << Formato{Fraccionaria, 8, BCS, NO, 8, CA1} << QStringList{"0,1", "1024,0"} << QStringList{}
+            << QStringList{"01000000", "00001011", "0", "0"} << 0
             << QStringList{"0,9921875 * (2^127)",  "-0,5 * (2^-127)",      "-0,9921875 * (2^127)",
                            "0,5 * (2^-127)",       "-0,0078125 * (2^127)", "0,0078125 * (2^127)",
                            "0,0078125 * (2^-127)", "0,0078125 * (2^-127)"};

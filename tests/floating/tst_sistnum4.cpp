@@ -249,8 +249,8 @@ private slots:
         fila("0,999 BCS", BCS, CA2, false, "0,999", {fuera}, "", "00000000");
         fila("0,999 BSS", BSS, CA2, false, "0,999", {fuera, MensajeNoNormalizada}, "", "00000000");
         fila("0,996 BSS fits", BSS, CA2, false, "0,996", nada, "11111110", "00000000");
-        fila("2,0 halves to exactly 1", BCS, CA2, false, "2,0", {fuera}, "", "00000001");
-        fila("-1,0 is not halved", CA2, CA2, false, "-1,0", {fuera}, "", "00000000");
+        fila("2,0 is 0,5 x 2^2", BCS, CA2, false, "2,0", nada, "01000000", "00000010");
+        fila("-1,0 is -0,5 x 2^1", CA2, CA2, false, "-1,0", nada, "11000000", "00000001");
         fila("-0,3 BSS", BSS, CA2, false, "-0,3", {MensajeNoSeRepresentanNegativos}, "", "11111111");
         fila("-5,5 BSS", BSS, CA2, false, "-5,5", {MensajeNoSeRepresentanNegativos}, "", "00000011");
         // Refused before anything is written.
@@ -277,6 +277,28 @@ private slots:
         QFETCH(QString, texto);
         comprobarConversion(calcular_MantExp_Fraccionaria(texto.toStdString(),
                                                           formato(n, sistemaMantisa, e, sistemaExponente, implicito)));
+    }
+
+    // A power of two from 1 up is 0,5 times the next power: its mantissa is
+    // the one of 0,5 (or -0,5), messages included, in every system, length
+    // and implicit-bit choice, and only the exponent grows.
+    void powersOfTwoAreHalves()
+    {
+        for (TNumberSystem sm : sistemas)
+            for (int n : {8, 16})
+                for (bool implicito : {false, true})
+                    for (const char* signo : {"", "-"}) {
+                        const TFormato4 f{n, 8, sm, CA2, implicito};
+                        const TConversion4 medio = calcular_MantExp_Fraccionaria(std::string(signo) + "0,5", f);
+                        for (int j = 0; j <= 40; ++j) {
+                            const std::string texto = std::string(signo) + FloatToStr(std::ldexp(1.0, j)) + ",0";
+                            const TConversion4 c = calcular_MantExp_Fraccionaria(texto, f);
+                            QVERIFY2(c.escribe, texto.c_str());
+                            QCOMPARE(lista(c.mensajes), lista(medio.mensajes));
+                            QCOMPARE(q(c.mantisa), q(medio.mantisa));
+                            QCOMPARE(q(c.exponente), q(calcular_Exponente(j + 1, CA2, 8)));
+                        }
+                    }
     }
 
     // No doubling brings a zero to 0,5: every zero is refused with the
