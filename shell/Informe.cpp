@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextDocument>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -180,6 +181,33 @@ bool guardarPdf(const Informe& informe, const QString& archivo)
     impresora.setCreator(QStringLiteral("Cifral v1.0"));
     configurarImpresora(impresora);
     return imprimirInforme(informe, impresora);
+}
+
+void configurarImpresoraDocumento(QPrinter& impresora)
+{
+    impresora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                        QPageLayout::Millimeter));
+    impresora.setFullPage(false);
+}
+
+bool imprimirDocumento(const QString& html, QPrinter& impresora)
+{
+    QTextDocument documento;
+    documento.setDefaultFont(QFont(QStringLiteral("Arial"), 10));
+    documento.setHtml(html);
+    documento.print(&impresora);
+    return impresora.printerState() != QPrinter::Error;
+}
+
+bool guardarPdfDocumento(const QString& html, const QString& nombre, const QString& archivo)
+{
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(archivo);
+    impresora.setDocName(nombre);
+    impresora.setCreator(QStringLiteral("Cifral v1.0"));
+    configurarImpresoraDocumento(impresora);
+    return imprimirDocumento(html, impresora);
 }
 
 QImage imagenInforme(const Informe& informe, double puntosPorPulgada)

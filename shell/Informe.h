@@ -120,6 +120,12 @@ void configurarImpresora(QPrinter& impresora);
 // Paints the report onto a configured printer (a real one or a PDF file).
 bool imprimirInforme(const Informe& informe, QPrinter& impresora);
 bool guardarPdf(const Informe& informe, const QString& archivo);
+
+// A rich-text document of one or more A4 pages with 15 mm margins: the
+// printer's set-up, its printing, and a PDF of it.
+void configurarImpresoraDocumento(QPrinter& impresora);
+bool imprimirDocumento(const QString& html, QPrinter& impresora);
+bool guardarPdfDocumento(const QString& html, const QString& nombre, const QString& archivo);
 QImage imagenInforme(const Informe& informe, double puntosPorPulgada = 96.0);
 
 } // namespace cifral

@@ -111,6 +111,36 @@ QString paginaDeAyuda(const QString& archivo)
 
 // ------------------------------------------------------------------- reports
 
+namespace {
+
+// A print preview of pages that `pintar` draws on a printer, with a button
+// that saves them as PDF through `guardar`; returns when it is closed.
+void mostrarVistaPrevia(QPrinter& impresora, QWidget* ventana, const QString& titulo, const QString& archivoPdf,
+                        const std::function<void(QPrinter*)>& pintar,
+                        const std::function<bool(const QString&)>& guardar)
+{
+    QPrintPreviewDialog vista(&impresora, ventana);
+    vista.setObjectName(QStringLiteral("VistaPrevia"));
+    vista.setWindowTitle(titulo);
+    vista.resize(900, 760);
+    QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista, pintar);
+    if (auto* barra = vista.findChild<QToolBar*>()) {
+        barra->addSeparator();
+        QAction* pdf = barra->addAction(vista.style()->standardIcon(QStyle::SP_DialogSaveButton),
+                                        QStringLiteral("Guardar como PDF..."));
+        QObject::connect(pdf, &QAction::triggered, &vista, [&vista, &guardar, archivoPdf] {
+            const QString archivo = QFileDialog::getSaveFileName(&vista, QStringLiteral("Guardar como PDF"),
+                                                                 QDir::home().filePath(archivoPdf),
+                                                                 QStringLiteral("Documento PDF (*.pdf)"));
+            if (!archivo.isEmpty() && !guardar(archivo))
+                mensajes().mostrar(&vista, QStringLiteral("No se pudo guardar el archivo PDF."));
+        });
+    }
+    vista.exec();
+}
+
+} // namespace
+
 void ServicioVistaPrevia::mostrar(const Informe& informe, QWidget* ventana)
 {
     // The page is laid out once, as it is when the preview opens.
@@ -118,25 +148,21 @@ void ServicioVistaPrevia::mostrar(const Informe& informe, QWidget* ventana)
     QPrinter impresora(QPrinter::HighResolution);
     configurarImpresora(impresora);
     impresora.setDocName(pagina.nombre());
-    QPrintPreviewDialog vista(&impresora, ventana);
-    vista.setObjectName(QStringLiteral("VistaPrevia"));
-    vista.setWindowTitle(QStringLiteral("Vista previa del informe"));
-    vista.resize(900, 760);
-    QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista,
-                     [&pagina](QPrinter* destino) { imprimirInforme(pagina, *destino); });
-    if (auto* barra = vista.findChild<QToolBar*>()) {
-        barra->addSeparator();
-        QAction* pdf = barra->addAction(vista.style()->standardIcon(QStyle::SP_DialogSaveButton),
-                                        QStringLiteral("Guardar como PDF..."));
-        QObject::connect(pdf, &QAction::triggered, &vista, [&vista, &pagina] {
-            const QString archivo = QFileDialog::getSaveFileName(
-                &vista, QStringLiteral("Guardar como PDF"), QDir::home().filePath(QStringLiteral("informe-cifral.pdf")),
-                QStringLiteral("Documento PDF (*.pdf)"));
-            if (!archivo.isEmpty() && !guardarPdf(pagina, archivo))
-                mensajes().mostrar(&vista, QStringLiteral("No se pudo guardar el archivo PDF."));
-        });
-    }
-    vista.exec();
+    mostrarVistaPrevia(
+        impresora, ventana, QStringLiteral("Vista previa del informe"), QStringLiteral("informe-cifral.pdf"),
+        [&pagina](QPrinter* destino) { imprimirInforme(pagina, *destino); },
+        [&pagina](const QString& archivo) { return guardarPdf(pagina, archivo); });
+}
+
+void ServicioVistaPrevia::mostrarDocumento(const QString& html, const QString& nombre, QWidget* ventana)
+{
+    QPrinter impresora(QPrinter::HighResolution);
+    configurarImpresoraDocumento(impresora);
+    impresora.setDocName(nombre);
+    mostrarVistaPrevia(
+        impresora, ventana, QStringLiteral("Vista previa"), QStringLiteral("paso-a-paso-cifral.pdf"),
+        [&html](QPrinter* destino) { imprimirDocumento(html, *destino); },
+        [&html, &nombre](const QString& archivo) { return guardarPdfDocumento(html, nombre, archivo); });
 }
 
 ServicioVistaPrevia& vistaPrevia()

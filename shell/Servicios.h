@@ -93,6 +93,9 @@ public:
     // Shows the report's page in a print preview and returns when the
     // preview is closed.
     virtual void mostrar(const Informe& informe, QWidget* ventana);
+    // Shows a document of one or more pages (rich text, A4 with margins) in
+    // the same preview, to print it or save it as PDF.
+    virtual void mostrarDocumento(const QString& html, const QString& nombre, QWidget* ventana);
 };
 
 ServicioVistaPrevia& vistaPrevia();

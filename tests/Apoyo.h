@@ -26,7 +26,9 @@ struct GrabadorMensajes : cifral::ServicioMensajes {
 
 struct GrabadorVistaPrevia : cifral::ServicioVistaPrevia {
     QList<cifral::Informe> informes;
+    QStringList documentos; // the rich text of each document previewed
     void mostrar(const cifral::Informe& informe, QWidget*) override { informes.append(informe); }
+    void mostrarDocumento(const QString& html, const QString&, QWidget*) override { documentos << html; }
 };
 
 struct GrabadorVisor : cifral::VisorDeAyuda {
