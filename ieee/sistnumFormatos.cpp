@@ -537,9 +537,10 @@ std::string lecturaDe(FormatoBinario f, std::uint64_t patron)
         const long e = static_cast<long>(c.exponente) - f.sesgo();
         const std::string significando =
             exactoDeDiadico(false, c.fraccion | (std::uint64_t{1} << f.bitsFraccion), -f.bitsFraccion);
-        return "Normal. Se lee (" + Menos + "1)^s" + Por + "1,f" + Por + "2^(E " + Menos + " sesgo) = " + signo + Por +
-               significando + Por + "2^(" + std::to_string(c.exponente) + " " + Menos + " " + sesgo + ") = " + signo +
-               Por + significando + Por + potenciaDeDos(e);
+        return "Normal. Se lee (" + Menos + "1)^s" + Por + "1,f" + Por + "2^(E " + Menos + " sesgo), con E " + Menos +
+               " sesgo = " + std::to_string(c.exponente) + " " + Menos + " " + sesgo + " = " +
+               (e < 0 ? Menos + std::to_string(-e) : std::to_string(e)) + ": " + signo + Por + significando + Por +
+               potenciaDeDos(e);
     }
     case ClaseBinario::Subnormal: {
         const std::string significando = exactoDeDiadico(false, c.fraccion, -f.bitsFraccion);

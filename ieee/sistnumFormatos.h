@@ -76,8 +76,8 @@ std::string pesoDelBit(FormatoBinario f, int bit);
 std::string valorExacto(FormatoBinario f, std::uint64_t patron);
 
 // The class in words and how the pattern is read, with the numbers of its
-// formula: "Normal. Se lee (−1)^s × 1,f × 2^(E − sesgo) = (−1)^0 × 1,25 ×
-// 2^(130 − 127) = (−1)^0 × 1,25 × 2^3".
+// formula: "Normal. Se lee (−1)^s × 1,f × 2^(E − sesgo), con E − sesgo =
+// 130 − 127 = 3: (−1)^0 × 1,25 × 2^3".
 std::string lecturaDe(FormatoBinario f, std::uint64_t patron);
 
 // The neighbouring values: the largest value below and the smallest above
