@@ -1,5 +1,6 @@
 #include "shell/Unit1.h"
 
+#include "ieee/UnitLaboratorio.h"
 #include "shell/Controles.h"
 #include "shell/Glifos.h"
 
@@ -7,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -90,10 +92,22 @@ TForm1::TForm1(QWidget* padre)
         w->raise();
     for (Memo* m : creditos)
         m->raise();
+    // Below the IEEE tab's converters: the formats laboratory.
+    BotonLaboratorio = new QPushButton(QStringLiteral("Laboratorio de formatos"), TabControl1);
+    BotonLaboratorio->setObjectName(QStringLiteral("BotonLaboratorio"));
+    colocar(BotonLaboratorio, 24, 198, 150, 26);
+    RotuloLaboratorio =
+        rotulo(QStringLiteral("RotuloLaboratorio"),
+               QStringLiteral("Bits, valores exactos y redondeos, de binary16 a binary64."), TabControl1);
+    colocar(RotuloLaboratorio, 184, 198, 400, 26);
+    BotonLaboratorio->setVisible(false);
+    RotuloLaboratorio->setVisible(false);
+    setTabOrder(SpeedButton2, BotonLaboratorio);
 
     connect(TabControl1, &QTabWidget::currentChanged, this, &TForm1::TabControl1Change);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(BotonLaboratorio, &QPushButton::clicked, this, &TForm1::BotonLaboratorioClick);
     FormCreate();
 }
 
@@ -121,6 +135,8 @@ void TForm1::TabControl1Change()
     };
     static const Pestana pestanas[4] = {{D1, D2, true}, {D3, D4, true}, {D5, D6, true}, {D7, nullptr, false}};
     const int i = TabControl1->currentIndex();
+    BotonLaboratorio->setVisible(i == 2);
+    RotuloLaboratorio->setVisible(i == 2);
     if (i >= 0 && i < 4) {
         const Pestana& p = pestanas[i];
         Memo1->setTexto(QString::fromUtf8(p.memo1));
@@ -180,6 +196,15 @@ void TForm1::SpeedButton2Click()
     const int i = TabControl1->currentIndex();
     if (i >= 0 && i < 3)
         abrir(i, 1);
+}
+
+void TForm1::BotonLaboratorioClick()
+{
+    if (laboratorio_ == nullptr)
+        laboratorio_ = new TFormLaboratorio(this);
+    laboratorio_->show();
+    laboratorio_->raise();
+    laboratorio_->activateWindow();
 }
 
 bool TForm1::event(QEvent* e)

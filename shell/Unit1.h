@@ -9,12 +9,15 @@
 #include <functional>
 
 class QDialog;
+class QLabel;
+class QPushButton;
 class QTabWidget;
 
 namespace cifral {
 
 class BotonRapido;
 class Memo;
+class TFormLaboratorio;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -34,6 +37,10 @@ public:
     void TabControl1Change();
     void SpeedButton1Click();
     void SpeedButton2Click();
+    // Opens the formats laboratory (made on the first click); it is not
+    // modal.
+    void BotonLaboratorioClick();
+    TFormLaboratorio* laboratorio() const { return laboratorio_; }
     void verMemos();
     void ocultarMemos();
 
@@ -48,6 +55,8 @@ public:
     Memo* Memo1;
     Memo* Memo2;
     std::array<Memo*, 7> creditos; // Memo3 .. Memo9
+    QPushButton* BotonLaboratorio; // on the IEEE tab only
+    QLabel* RotuloLaboratorio;
 
 protected:
     bool event(QEvent* e) override;
@@ -58,6 +67,7 @@ private:
 
     std::array<std::array<QDialog*, 2>, 4> conversores_{};
     bool pintado_ = false;
+    TFormLaboratorio* laboratorio_ = nullptr;
 };
 
 } // namespace cifral
