@@ -4,7 +4,8 @@
 //
 // Input: the text to read at the front (up to 40 characters, a '\' followed
 // by another character ends it), and from the end the ten bytes of an
-// extended value, then the precision and the digits of the formats.
+// extended value, whether its exponent is drawn from the whole range, then
+// the precision and the digits of the formats.
 #include "Oraculo.h"
 
 #include "floating/sistnum4.h"
@@ -278,8 +279,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     const auto significando = p.ConsumeIntegral<std::uint64_t>();
     auto signoYExponente = p.ConsumeIntegral<std::uint16_t>();
     // Most values drawn lie within 2^(+-128), where the numbers of the
-    // windows are; a set bit 14 draws from the whole extended range.
-    if ((signoYExponente & 0x4000u) == 0)
+    // windows are (the exponent is the low byte's offset from 2^0); the
+    // others from the whole extended range.
+    if (!p.ConsumeBool())
         signoYExponente = static_cast<std::uint16_t>((signoYExponente & 0x8000u) |
                                                      (16383 + static_cast<std::int8_t>(signoYExponente & 0xFFu)));
     const int precision = p.ConsumeIntegralInRange(0, 20);
