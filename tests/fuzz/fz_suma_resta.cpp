@@ -80,6 +80,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
         EXIGIR(r.mantisa.empty(), resultado + ": resultado sin sistema de mantisa");
         return 0;
     }
+    const mpq_class m1 = mantisa(entera, sm, o.m1, nm), m2 = mantisa(entera, sm, o.m2, nm);
+    if (o.e1 == o.e2) {
+        // Equal exponent texts: the mantissas are added as they are, and
+        // the result is refused exactly when their sum leaves the range of
+        // the mantissas of the kind.
+        const mpq_class suma = op == cifral::Suma ? mpq_class(m1 + m2) : mpq_class(m1 - m2);
+        const mpq_class d = entera ? mpq_class(1) : ultimoBit(entera, sm, nm);
+        const bool fuera = suma < desde(sm, nm) * d || suma > hasta(sm, nm) * d;
+        EXIGIR(r.mantisa.empty() == fuera && r.exponente == o.e1, resultado + ": exponentes iguales");
+    }
     if (r.mantisa.empty()) {
         // No result: a message says why, except where the integer kind
         // stops without one (both working mantissas with '1' as second bit,
@@ -92,10 +102,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
         return 0;
     EXIGIR(binarioDe(r.mantisa, static_cast<std::size_t>(nm)) && binarioDe(r.exponente, static_cast<std::size_t>(ne)),
            resultado + ": los bits del resultado");
-    const mpq_class a = mantisa(entera, sm, o.m1, nm) * potencia2(valorEntero(se, o.e1, ne));
-    const mpq_class b = mantisa(entera, sm, o.m2, nm) * potencia2(valorEntero(se, o.e2, ne));
+    const std::int64_t e1 = valorEntero(se, o.e1, ne), e2 = valorEntero(se, o.e2, ne);
+    const mpq_class a = m1 * potencia2(e1), b = m2 * potencia2(e2);
     const mpq_class exacto = op == cifral::Suma ? mpq_class(a + b) : mpq_class(a - b);
     const std::int64_t er = valorEntero(se, r.exponente, ne);
+    // The common exponent lies between those of the two numbers.
+    EXIGIR(std::min(e1, e2) <= er && er <= std::max(e1, e2), resultado + ": exponente común");
     const mpq_class valor = mantisa(entera, sm, r.mantisa, nm) * potencia2(er);
     const mpq_class esperado = haciaCero(exacto, ultimoBit(entera, sm, nm) * potencia2(er));
     EXIGIR(valor == esperado,
