@@ -904,8 +904,10 @@ void TFormLaboratorio::mostrar(std::uint64_t patron, Origen origen)
     for (int i = 0; i < n; ++i) {
         QToolButton* b = Bits->boton(i);
         const bool uno = ((patron_ >> i) & 1) != 0;
-        if (b->isChecked() != uno || bitsNuevos_) {
-            b->setChecked(uno);
+        // A click has already toggled the button: its text tells what it
+        // shows.
+        b->setChecked(uno);
+        if ((b->text() == QStringLiteral("1")) != uno || bitsNuevos_) {
             b->setText(uno ? QStringLiteral("1") : QStringLiteral("0"));
             const ColoresCampo& c = coloresDelBit(f, i);
             QPalette p = b->palette();
