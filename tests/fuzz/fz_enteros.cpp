@@ -77,6 +77,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     // integer is wrapped into the range.
     const bool dentro = lo <= v && v <= hi;
     EXIGIR(cifral::representable(s, n, v) == dentro, donde + ": representable");
+    // No encoder shortens its result, in range or not.
+    for (bool negativo : {false, true})
+        EXIGIR(cifral::convertir_A_Sistema(s, n, static_cast<std::int32_t>(v), negativo).size() >=
+                   static_cast<std::size_t>(n),
+               donde + ": más corto que n");
     if (dentro) {
         for (bool negativo : {v < 0, v <= 0}) {
             const std::string bits = cifral::convertir_A_Sistema(s, n, static_cast<std::int32_t>(v), negativo);

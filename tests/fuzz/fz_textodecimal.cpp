@@ -110,6 +110,11 @@ void comprobarEscritura(Extended x, int precision, int digitos)
            donde + " escribe '" + general + "'");
     EXIGIR(cerca(leido(general, donde), vx, mediaUnidad(E, 15) + mediaUnidad(E, 18)),
            donde + " escribe '" + general + "'");
+    // Scientific form exactly when the rounded value has more than 15
+    // integer digits or starts below 0,0001.
+    const long long Eescrito = magnitud10(*dg);
+    EXIGIR((general.find('E') != std::string::npos) == (Eescrito > 15 || Eescrito < -3),
+           donde + " escribe '" + general + "'");
     // Read back and written again, the text stays: the 15 digits are a value
     // of their own. At the bottom of the extended range the value read back
     // may fall among the denormals, which are written as 0 by rule.
@@ -122,7 +127,19 @@ void comprobarEscritura(Extended x, int precision, int digitos)
     const int P = std::clamp(precision, 2, 18);
     const std::string exp = cifral::FloatToStrF(x, cifral::ffExponent, precision, digitos);
     const auto de = leerDecimal(exp);
-    EXIGIR(de && exp.find('E') != std::string::npos, donde + " escribe '" + exp + "'");
+    // A first digit, the separator and P - 1 digits; 'E', a sign, and the
+    // exponent with at least D digits for D up to 3 (leading zeros), with
+    // no leading zero from 4 on.
+    const std::size_t letraE = exp.find('E');
+    EXIGIR(de && letraE != std::string::npos, donde + " escribe '" + exp + "'");
+    const std::size_t inicio = exp[0] == '-' ? 1 : 0;
+    const std::string cifrasExp = exp.substr(letraE + 2);
+    EXIGIR(letraE - inicio == static_cast<std::size_t>(P + 1) && exp[inicio + 1] == ',' &&
+               (exp[letraE + 1] == '+' || exp[letraE + 1] == '-') && !cifrasExp.empty(),
+           donde + " escribe '" + exp + "' con P = " + std::to_string(P));
+    const std::size_t minimo = digitos <= 3 ? static_cast<std::size_t>(std::max(digitos, 1)) : 1;
+    EXIGIR(cifrasExp.size() >= minimo && (cifrasExp.size() == minimo || cifrasExp[0] != '0'),
+           donde + " escribe '" + exp + "' con D = " + std::to_string(digitos));
     EXIGIR(cerca(leido(exp, donde), vx, mediaUnidad(E, P) + mediaUnidad(E, 18)), donde + " escribe '" + exp + "'");
 
     // The fixed format rounds to D decimals but to no more than P digits,
