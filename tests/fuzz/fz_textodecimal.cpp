@@ -143,12 +143,14 @@ void comprobarEscritura(Extended x, int precision, int digitos)
     EXIGIR(cerca(leido(exp, donde), vx, mediaUnidad(E, P) + mediaUnidad(E, 18)), donde + " escribe '" + exp + "'");
 
     // The fixed format rounds to D decimals but to no more than P digits,
-    // and writes exactly D decimals; beyond P integer digits it is the
-    // general format with P digits.
+    // and writes exactly D decimals; when the rounded value has more than P
+    // integer digits (a carry may add the one too many, as 999999999999999,5
+    // to 15 digits) it is the general format with P digits.
     const int D = std::clamp(digitos, 0, 18);
     const std::string fijo = cifral::FloatToStrF(x, cifral::ffFixed, precision, digitos);
     const mpq_class vf = leido(fijo, donde);
-    if (E > P) {
+    const auto df = leerDecimal(fijo);
+    if (!df->cifras.empty() && magnitud10(*df) > P) {
         EXIGIR(cerca(vf, vx, mediaUnidad(E, P) + mediaUnidad(E, 18)), donde + " escribe '" + fijo + "'");
     } else {
         const std::size_t coma = fijo.find(',');

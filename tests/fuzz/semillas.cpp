@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -68,18 +69,36 @@ private:
 };
 
 std::filesystem::path carpeta;
-int numero = 0;
+std::map<std::string, int> numeros; // per target
 
 void guardar(const std::string& objetivo, const Semilla& s)
 {
     const auto dir = carpeta / objetivo;
     std::filesystem::create_directories(dir);
     char nombre[32];
-    std::snprintf(nombre, sizeof nombre, "semilla-%03d", ++numero);
+    std::snprintf(nombre, sizeof nombre, "semilla-%03d", ++numeros[objetivo]);
     std::ofstream(dir / nombre, std::ios::binary) << s.bytes();
 }
 
 // --------------------------------------------------------------- the cases
+
+// A value, the precision and digits of the formats, and a text to read.
+void semillaDeTexto(long double x, int precision, int digitos, const char* t)
+{
+    std::uint64_t significando;
+    std::uint16_t exponente;
+    std::memcpy(&significando, &x, 8);
+    std::memcpy(&exponente, reinterpret_cast<const char*>(&x) + 8, 2);
+    // Values within 2^(+-128) are drawn by the offset of their exponent in
+    // the low byte; the others whole.
+    const int e = (exponente & 0x7FFF) - 16383;
+    const bool todo = (exponente & 0x7FFF) == 0 || e < -128 || e > 127;
+    const auto campo =
+        todo ? exponente : static_cast<std::uint16_t>((exponente & 0x8000) | static_cast<std::uint8_t>(e));
+    Semilla s;
+    s.entero(significando, 8).entero(campo, 2).booleano(todo).rango(precision, 0).rango(digitos, 0).texto(t);
+    guardar("fz_textodecimal", s);
+}
 
 void textoDecimal()
 {
@@ -120,27 +139,12 @@ void textoDecimal()
     const int digitos[] = {0, 5, 20, 15, 0, 18};
     std::size_t i = 0;
     for (const char* t : textos) {
-        const long double x = valores[i % std::size(valores)];
-        std::uint64_t significando;
-        std::uint16_t exponente;
-        std::memcpy(&significando, &x, 8);
-        std::memcpy(&exponente, reinterpret_cast<const char*>(&x) + 8, 2);
-        // Values within 2^(+-128) are drawn by the offset of their exponent
-        // in the low byte; the others whole.
-        const int e = (exponente & 0x7FFF) - 16383;
-        const bool todo = (exponente & 0x7FFF) == 0 || e < -128 || e > 127;
-        const auto campo =
-            todo ? exponente : static_cast<std::uint16_t>((exponente & 0x8000) | static_cast<std::uint8_t>(e));
-        Semilla s;
-        s.entero(significando, 8)
-            .entero(campo, 2)
-            .booleano(todo)
-            .rango(precisiones[i % 6], 0)
-            .rango(digitos[i % 6], 0)
-            .texto(t);
-        guardar("fz_textodecimal", s);
+        semillaDeTexto(valores[i % std::size(valores)], precisiones[i % 6], digitos[i % 6], t);
         ++i;
     }
+    // The carry that makes 999999999999999,5 a number of 16 digits: the
+    // fixed format with precision 15 writes it in the general form.
+    semillaDeTexto(999999999999999.5L, 15, 4, "1E15");
 }
 
 enum { BSS, BCS, CA1, CA2, Exceso };
