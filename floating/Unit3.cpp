@@ -1,7 +1,9 @@
 #include "floating/Unit3.h"
 
 #include "floating/Unitrep.h"
+#include "floating/sistnumPasosFlotante.h"
 #include "shell/Glifos.h"
+#include "shell/PasoAPaso.h"
 #include "shell/Servicios.h"
 #include "shell/TextoDecimal.h"
 
@@ -27,24 +29,6 @@ QComboBox* listaDeLongitudes(const QString& nombre, QWidget* padre)
 
 const QStringList sistemas{QStringLiteral("BSS"), QStringLiteral("BCS"), QStringLiteral("CA1"), QStringLiteral("CA2"),
                            QStringLiteral("Exceso")};
-
-// The negative zeros of BCS ('1' and zeros) and CA1 (all ones) are shown
-// as "-0"; every other value keeps the text it was written with.
-void marcarCeroNegativo(QLineEdit* campo, int sistema, const QString& bits)
-{
-    const bool ceros = !bits.contains(QLatin1Char('1'));
-    if (sistema == BCS) {
-        if (ceros)
-            campo->setText(QStringLiteral("0"));
-        else if (bits.startsWith(QLatin1Char('1')) && !bits.mid(1).contains(QLatin1Char('1')))
-            campo->setText(QStringLiteral("-0"));
-    } else if (sistema == CA1) {
-        if (ceros)
-            campo->setText(QStringLiteral("0"));
-        else if (!bits.contains(QLatin1Char('0')))
-            campo->setText(QStringLiteral("-0"));
-    }
-}
 
 // The report's neighbour texts: "F*(2^X)", without the blanks of the range
 // texts.
@@ -210,6 +194,11 @@ void TForm3::construir()
     SpeedButton2 = new BotonRapido(QStringLiteral("SpeedButton2"), glifoAyuda(), QStringLiteral("Ayuda"),
                                    QStringLiteral("Haga click aquí para obtener ayuda"), this);
     colocar(SpeedButton2, 540, 506, 92, 32);
+    pasos_ = new PasoAPasoDeConversor(
+        this, QStringLiteral("Binario a Decimal"),
+        QStringLiteral("Configure la mantisa y el exponente, escriba sus bits y pulse «Representar a Decimal»: aquí "
+                       "verá cómo se hizo la conversión, paso a paso."));
+    BotonPasoAPaso = pasos_->crearBoton(424, 508, 108, 30);
 
     connect(RadioGroup1, &RadioGroup::entrada, this, manejador(this, &TForm3::habg1));
     connect(RadioGroup1, &RadioGroup::click, this, manejador(this, &TForm3::habil));
@@ -352,6 +341,8 @@ void TForm3::Button1Click()
     const QString exponente = Edit6->text();
     const std::string bitsMantisa = textoDeEntrada(mantisa);
     const std::string bitsExponente = textoDeEntrada(exponente);
+    pasos_->publicar(
+        trabajoBinarioADecimal(f, bitsMantisa, bitsExponente, TEstado3{limites_, valorEntera_, valorFraccionaria_}));
 
     switch (controlarBits(bitsMantisa, n, bitsExponente, m)) {
     case LongitudIncorrecta:
@@ -376,8 +367,7 @@ void TForm3::Button1Click()
             valorEntera_ = manent(bitsMantisa, n, sistemaMantisa);
             minMaxEnt(n, sistemaMantisa, limites_);
         }
-        Edit12->setText(texto(FloatToStr(valorEntera_)));
-        marcarCeroNegativo(Edit12, f.sistemaMantisa, mantisa);
+        Edit12->setText(texto(textoConCeroNegativo(FloatToStr(valorEntera_), f.sistemaMantisa, bitsMantisa)));
     } else if (!mantisaNormalizada(bitsMantisa, f.sistemaMantisa)) {
         ShowMessage(this, QStringLiteral("Ingrese una mantisa fraccionaria normalizada"));
         SpeedButton1->setEnabled(false);
@@ -396,8 +386,8 @@ void TForm3::Button1Click()
 
     if (f.sistemaExponente != SinEleccion) {
         const auto sistemaExponente = static_cast<TNumberSystem>(f.sistemaExponente);
-        Edit13->setText(texto(FloatToStr(expo(bitsExponente, m, sistemaExponente))));
-        marcarCeroNegativo(Edit13, f.sistemaExponente, exponente);
+        Edit13->setText(texto(textoConCeroNegativo(FloatToStr(expo(bitsExponente, m, sistemaExponente)),
+                                                   f.sistemaExponente, bitsExponente)));
         calcExp(m, sistemaExponente, limites_);
     } else {
         Edit13->setText(QStringLiteral("0"));
@@ -420,6 +410,7 @@ void TForm3::Button2Click()
                          Edit3, Edit4, Edit8, Edit9, Edit10, Edit11})
         e->clear();
     SpeedButton1->setEnabled(false);
+    pasos_->limpiar();
 }
 
 void TForm3::SpeedButton1Click()

@@ -15,6 +15,7 @@ class QPushButton;
 namespace cifral {
 
 class TForm2;
+class PasoAPasoDeConversor;
 
 class TForm3 : public VentanaConversor {
     Q_OBJECT
@@ -94,6 +95,10 @@ public:
     QLabel* Label10;
     QLineEdit* Edit8;
     BotonRapido* SpeedButton2;
+    QPushButton* BotonPasoAPaso;
+
+    // The "Paso a paso" of this converter.
+    PasoAPasoDeConversor* pasos() const { return pasos_; }
 
 private:
     void desbloquearEntradas();
@@ -104,6 +109,7 @@ private:
     // The last mantissa values, kept apart for each kind.
     double valorEntera_ = 0.0;
     double valorFraccionaria_ = 0.0;
+    PasoAPasoDeConversor* pasos_ = nullptr;
 
 protected:
     void construir() override;

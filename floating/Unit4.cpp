@@ -1,7 +1,9 @@
 #include "floating/Unit4.h"
 
 #include "floating/UnitRep4.h"
+#include "floating/sistnumPasosFlotante.h"
 #include "shell/Glifos.h"
+#include "shell/PasoAPaso.h"
 #include "shell/Servicios.h"
 #include "shell/TextoDecimal.h"
 
@@ -150,6 +152,11 @@ void TForm4::construir()
     SpeedButton2 =
         new BotonRapido(QStringLiteral("SpeedButton2"), glifoAyuda(), QStringLiteral("Ayuda"), QString(), this);
     colocar(SpeedButton2, 580, 100, 128, 40);
+    pasos_ = new PasoAPasoDeConversor(
+        this, QStringLiteral("Decimal a Punto Flotante"),
+        QStringLiteral("Configure la mantisa y el exponente, escriba el número y pulse «Representar a Punto "
+                       "Flotante»: aquí verá cómo se hizo la conversión, paso a paso."));
+    BotonPasoAPaso = pasos_->crearBoton(580, 142, 128, 26);
 
     // ---- the number and its representation
     GroupBox3 = grupo(QStringLiteral("GroupBox3"), QStringLiteral("Ingresar Datos en Decimal"), this);
@@ -409,6 +416,18 @@ void TForm4::calcularRango(TMantissaKind tipo, const TFormato4& formato)
 
 void TForm4::Button1Click()
 {
+    TPulsacion4 pulsacion;
+    pulsacion.configurado = Edit7->color() != colorSinConfigurar();
+    pulsacion.n = longitudDeLista(ComboBox1);
+    pulsacion.e = longitudDeLista(ComboBox2);
+    pulsacion.numero = textoDeEntrada(Edit7->text());
+    pulsacion.tipo = RadioGroup1->itemIndex();
+    pulsacion.sistemaMantisa = RadioGroup2->itemIndex();
+    pulsacion.sistemaExponente = RadioGroup4->itemIndex();
+    pulsacion.bitImplicito = ComboBox3->currentIndex();
+    pulsacion.exponenteAnterior = textoDeEntrada(Edit6->text());
+    pasos_->publicar(trabajoDecimalAFlotante(pulsacion));
+
     if (Edit7->color() == colorSinConfigurar())
         ShowMessage(this, QStringLiteral("Realize la configuración"));
 
@@ -466,6 +485,7 @@ void TForm4::SpeedButton1Click()
          {static_cast<QLineEdit*>(Edit7), Edit5, Edit6, Edit1, Edit2, Edit3, Edit4, Edit8, Edit9, Edit10, Edit11})
         e->clear();
     SpeedButton3->setEnabled(false);
+    pasos_->limpiar();
 }
 
 // ---------------------------------------------------------------- report

@@ -18,6 +18,7 @@ class QPushButton;
 namespace cifral {
 
 class TFormRep4;
+class PasoAPasoDeConversor;
 
 // The bar of the relative error: its text is made of letters "a", one per
 // mark, and each is drawn as a filled red mark; it grows to the right with
@@ -116,6 +117,10 @@ public:
     QLineEdit* Edit10;
     QLabel* Label13;
     QLineEdit* Edit11;
+    QPushButton* BotonPasoAPaso;
+
+    // The "Paso a paso" of this converter.
+    PasoAPasoDeConversor* pasos() const { return pasos_; }
 
 private:
     void desbloquearNumero();
@@ -128,6 +133,7 @@ private:
 
     TFormRep4* informe_;
     TFloatLimits limites_;
+    PasoAPasoDeConversor* pasos_ = nullptr;
 
 protected:
     void construir() override;

@@ -89,6 +89,23 @@ double expo(const std::string& bits, int m, TNumberSystem sistema)
     return valorEntero(bits, m, sistema);
 }
 
+std::string textoConCeroNegativo(const std::string& texto, int sistema, const std::string& bits)
+{
+    const bool ceros = bits.find('1') == std::string::npos;
+    if (sistema == BCS) {
+        if (ceros)
+            return "0";
+        if (bits[0] == '1' && bits.find('1', 1) == std::string::npos)
+            return "-0";
+    } else if (sistema == CA1) {
+        if (ceros)
+            return "0";
+        if (bits.find('0') == std::string::npos)
+            return "-0";
+    }
+    return texto;
+}
+
 void minMaxEnt(int n, TNumberSystem sistema, TFloatLimits& limites)
 {
     limites.manMinPos = 1;

@@ -105,6 +105,12 @@ double mantFracc(const std::string& bits, int& n, TNumberSystem sistema, bool im
 // The value of the exponent: its integer value in the system.
 double expo(const std::string& bits, int m, TNumberSystem sistema);
 
+// The text a window shows for an integer mantissa or an exponent whose value
+// it wrote as `texto`: in BCS and CA1 a string of zeros reads "0" and the
+// negative zero ('1' and zeros in BCS, all ones in CA1) "-0"; every other
+// string, and every other system (SinEleccion too), keeps `texto`.
+std::string textoConCeroNegativo(const std::string& texto, int sistema, const std::string& bits);
+
 // The eight mantissa limits of an integer mantissa of n bits. For BCS and CA1
 // manMinNeg holds the magnitude +1; manAntMinNeg is 0 for every signed system.
 void minMaxEnt(int n, TNumberSystem sistema, TFloatLimits& limites);

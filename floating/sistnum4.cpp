@@ -41,17 +41,20 @@ std::string sinMenosDelante(const std::string& texto)
     return !texto.empty() && texto[0] == '-' ? texto.substr(1) : texto;
 }
 
-// The absolute and relative error of V, the value read back, against x,
-// and the marks of the bar at the given scale.
-TError4 errorDe(Extended valor, double x, Extended escala)
+// The absolute and relative error of V = 2^E * M, the value read back,
+// against x, and the marks of the bar at the given scale.
+TError4 errorDe(double mantisa, double exponente, double x, Extended escala)
 {
-    const double v = guardarDouble(valor);
+    const double v = guardarDouble(Power(2, exponente) * mantisa);
     const double a = guardarDouble(std::fabs(Extended{v} - x));
     const double r = x != 0 ? guardarDouble(Extended{a} / x) : 0.0;
     TError4 t;
     t.absoluto = FloatToStr(a);
     t.relativo = FloatToStr(std::fabs(r));
     t.marcas = marcasDeError(r, escala);
+    t.mantisa = mantisa;
+    t.exponente = exponente;
+    t.valor = v;
     return t;
 }
 
@@ -123,7 +126,8 @@ bool representar(int k, int n, int e, TNumberSystem sistemaMantisa, TNumberSyste
 }
 
 std::optional<TMantisaExponente> calcular_MantisaExponente_Entera(int n, int e, TNumberSystem sistemaExponente,
-                                                                  TNumberSystem sistemaMantisa, double x)
+                                                                  TNumberSystem sistemaMantisa, double x,
+                                                                  TRastro4* rastro)
 {
     // At most four binary fraction digits, each doubling through the text
     // of the value before; with more, a second run on the number cut to
@@ -133,10 +137,19 @@ std::optional<TMantisaExponente> calcular_MantisaExponente_Entera(int n, int e, 
     for (int corrida = 0; corrida < 2; ++corrida) {
         t = FloatToStr(x);
         k = 0;
-        for (int i = 0; i < 4 && EsDecimal(t); ++i)
+        TRastro4::Corrida* traza = nullptr;
+        if (rastro != nullptr)
+            traza = &rastro->corridas.emplace_back(TRastro4::Corrida{x, t, {}, false});
+        for (int i = 0; i < 4 && EsDecimal(t); ++i) {
+            const std::string leido = t;
             t = FloatToStr(calcular_Mantisa_Exp(t, k));
+            if (traza != nullptr)
+                traza->duplicaciones.push_back({leido, t, k});
+        }
         if (!EsDecimal(t))
             break;
+        if (traza != nullptr)
+            traza->sigueDecimal = true;
         x = transformar(x);
     }
 
@@ -146,7 +159,10 @@ std::optional<TMantisaExponente> calcular_MantisaExponente_Entera(int n, int e, 
     const double exponenteMaximo = rango(sistemaExponente, e).hasta;
     for (;;) {
         const double m = std::trunc(v);
-        if (representar(k, n, e, sistemaMantisa, sistemaExponente, m))
+        const bool cabe = representar(k, n, e, sistemaMantisa, sistemaExponente, m);
+        if (rastro != nullptr)
+            rastro->ajustes.push_back({v, m, k, cabe});
+        if (cabe)
             return TMantisaExponente{calcular_Mantisa(m, sistemaMantisa, n),
                                      calcular_Exponente(k, sistemaExponente, e)};
         if (k >= exponenteMaximo)
@@ -156,7 +172,7 @@ std::optional<TMantisaExponente> calcular_MantisaExponente_Entera(int n, int e, 
     }
 }
 
-TConversion4 calcular_MantExp_Entera(const std::string& texto, const TFormato4& formato)
+TConversion4 calcular_MantExp_Entera(const std::string& texto, const TFormato4& formato, TRastro4* rastro)
 {
     TConversion4 r;
     const double x = guardarDouble(StrToFloat(texto));
@@ -165,8 +181,8 @@ TConversion4 calcular_MantExp_Entera(const std::string& texto, const TFormato4& 
         r.escribe = true; // both fields become empty
         return r;
     }
-    const auto bits =
-        calcular_MantisaExponente_Entera(formato.n, formato.e, formato.sistemaExponente, formato.sistemaMantisa, x);
+    const auto bits = calcular_MantisaExponente_Entera(formato.n, formato.e, formato.sistemaExponente,
+                                                       formato.sistemaMantisa, x, rastro);
     if (!bits) {
         r.mensajes.emplace_back(MensajeNoRepresentable);
         return r;
@@ -179,29 +195,37 @@ TConversion4 calcular_MantExp_Entera(const std::string& texto, const TFormato4& 
 
 // ---------------------------------------------------- fractional mantissa
 
-void cambiarRaro(double& b, int& k)
+void cambiarRaro(double& b, int& k, TRastro4* rastro)
 {
     const bool positivo = b > 0;
     b = std::fabs(b);
     while (b > 0 && b < 0.5) {
         b = 2 * b;
         --k;
+        if (rastro != nullptr)
+            rastro->dobles.push_back({FloatToStr(b), k});
     }
     if (!positivo)
         b = -b;
 }
 
-std::string digitosFraccion(double x, int n)
+std::string digitosFraccion(double x, int n, TRastro4* rastro)
 {
     std::string digitos(static_cast<std::size_t>(n), '0');
     double q = std::fabs(x);
     for (int i = 0; i < n; ++i) {
-        if (!EsDecimal(FloatToStr(q)))
+        if (!EsDecimal(FloatToStr(q))) {
+            if (rastro != nullptr)
+                rastro->parado = true;
             break;
+        }
+        const double resto = q;
         q = 2 * q;
         const int d = q >= 1 ? 1 : 0;
         digitos[static_cast<std::size_t>(i)] = static_cast<char>('0' + d);
         q = q - d;
+        if (rastro != nullptr)
+            rastro->digitos.push_back({resto, 2 * resto, d, q});
     }
     return digitos;
 }
@@ -297,7 +321,7 @@ std::string bit_implicito(TNumberSystem sistema, int n, double x, bool positivo,
     return r;
 }
 
-TConversion4 calcular_MantExp_Fraccionaria(const std::string& texto, const TFormato4& formato)
+TConversion4 calcular_MantExp_Fraccionaria(const std::string& texto, const TFormato4& formato, TRastro4* rastro)
 {
     TConversion4 r;
     if (!EsDecimal(texto)) {
@@ -316,6 +340,8 @@ TConversion4 calcular_MantExp_Fraccionaria(const std::string& texto, const TForm
         a = a / 2;
         t = FloatToStr(a);
         ++k;
+        if (rastro != nullptr)
+            rastro->mitades.push_back({t, k});
     }
     double b = guardarDouble(StrToFloat(t));
 
@@ -326,7 +352,7 @@ TConversion4 calcular_MantExp_Fraccionaria(const std::string& texto, const TForm
             r.mensajes.emplace_back(MensajeNoRepresentable);
             return r;
         }
-        cambiarRaro(b, k);
+        cambiarRaro(b, k, rastro);
         t = FloatToStr(b);
     }
     if (!exp_valido(k, formato.e, formato.sistemaExponente)) {
@@ -335,6 +361,11 @@ TConversion4 calcular_MantExp_Fraccionaria(const std::string& texto, const TForm
     }
 
     const double x = guardarDouble(StrToFloat(t));
+    if (rastro != nullptr) {
+        rastro->normalizado = true;
+        rastro->x = x;
+        rastro->k = k;
+    }
     const bool positivo = tecleado > 0;
     r.mantisa = formato.implicito
                     ? bit_implicito(formato.sistemaMantisa, formato.n, x, positivo, r.mensajes)
@@ -382,7 +413,7 @@ std::optional<TError4> calcular_errores(const TFormato4& formato, double x, cons
         return std::nullopt;
     const double m = calculoM(formato.n, formato.sistemaMantisa, mantisa);
     const double e = calculoE(formato.e, formato.sistemaExponente, exponente);
-    return errorDe(Power(2, e) * m, x, EscalaEntera);
+    return errorDe(m, e, x, EscalaEntera);
 }
 
 std::optional<TError4> calculo_error_F(const TFormato4& formato, double x, const std::string& mantisa,
@@ -393,7 +424,7 @@ std::optional<TError4> calculo_error_F(const TFormato4& formato, double x, const
     const std::string s = formato.implicito ? cambiarElBitImplicito(mantisa, formato.sistemaMantisa) : mantisa;
     const double m = mfraccionaria(s, formato.n, formato.sistemaMantisa);
     const double e = calculoE(formato.e, formato.sistemaExponente, exponente);
-    return errorDe(Power(2, e) * m, x, EscalaFraccionaria);
+    return errorDe(m, e, x, EscalaFraccionaria);
 }
 
 // ---------------------------------------------------------- negative zero

@@ -59,6 +59,61 @@ struct TConversion4 {
     std::string exponente;
 };
 
+// What a conversion did, step by step, for its working ("Paso a paso"): a
+// routine given one records each step as it makes it, with the texts it
+// read, so the working shows the very steps the fields come from.
+struct TRastro4 {
+    // Integer mantissa. A doubling of one fraction digit: the text read, the
+    // text of its double and the counter after it.
+    struct Duplicacion {
+        std::string texto;
+        std::string doble;
+        int k = 0;
+    };
+    // A run on a number (a second one on the number cut to quarters): its
+    // text, its doublings, and whether the text still had a ',' after them.
+    struct Corrida {
+        double x = 0;
+        std::string texto;
+        std::vector<Duplicacion> duplicaciones;
+        bool sigueDecimal = false;
+    };
+    std::vector<Corrida> corridas;
+    // A pass of the fitting: the working value, its integer part (the
+    // mantissa tried), the counter, and whether both fit the layout.
+    struct Ajuste {
+        double valor = 0;
+        double mantisa = 0;
+        int k = 0;
+        bool cabe = false;
+    };
+    std::vector<Ajuste> ajustes;
+
+    // Fractional mantissa. A halving of a magnitude of 1 or more (the text
+    // of the half) or a doubling of one below 0,5 (the double), with the
+    // counter after it.
+    struct Escalon {
+        std::string texto;
+        int k = 0;
+    };
+    std::vector<Escalon> mitades;
+    std::vector<Escalon> dobles;
+    // The normalised value and its exponent, once reached.
+    bool normalizado = false;
+    double x = 0;
+    int k = 0;
+    // The fraction digits: the remainder, its double, the digit and the new
+    // remainder; `parado` when a remainder's text had no ',' before n digits.
+    struct Digito {
+        double resto = 0;
+        double doble = 0;
+        int bit = 0;
+        double nuevo = 0;
+    };
+    std::vector<Digito> digitos;
+    bool parado = false;
+};
+
 // ------------------------------------------------------------ shared steps
 
 // The text holds the decimal separator ','.
@@ -98,23 +153,24 @@ struct TMantisaExponente {
     std::string exponente;
 };
 std::optional<TMantisaExponente> calcular_MantisaExponente_Entera(int n, int e, TNumberSystem sistemaExponente,
-                                                                  TNumberSystem sistemaMantisa, double x);
+                                                                  TNumberSystem sistemaMantisa, double x,
+                                                                  TRastro4* rastro = nullptr);
 
 // The window step of an integer mantissa for the typed text (a number the
 // window's test accepted): a negative number in BSS is refused and both
 // fields become empty.
-TConversion4 calcular_MantExp_Entera(const std::string& texto, const TFormato4& formato);
+TConversion4 calcular_MantExp_Entera(const std::string& texto, const TFormato4& formato, TRastro4* rastro = nullptr);
 
 // ---------------------------------------------------- fractional mantissa
 
 // Normalisation of a value of magnitude below 0,5 and not 0: doubled until
 // its magnitude reaches 0,5, the counter lowered once per doubling; the
 // sign stays.
-void cambiarRaro(double& b, int& k);
+void cambiarRaro(double& b, int& k, TRastro4* rastro = nullptr);
 
 // The first n binary fraction digits of |x| (0,5 <= |x| <= 1), truncated;
 // digits stop early when the remainder's text has no ',' and count as 0.
-std::string digitosFraccion(double x, int n);
+std::string digitosFraccion(double x, int n, TRastro4* rastro = nullptr);
 
 // The five encoders of a normalised fraction x (0,5 <= |x| <= 1) of n bits,
 // each with its range test: when it fails, its messages are added and the
@@ -142,15 +198,20 @@ std::string bit_implicito(TNumberSystem sistema, int n, double x, bool positivo,
 // without ',' is refused; so is a number whose exponent the layout cannot
 // hold: one below 0,5 with a BSS exponent, and zero, which no doubling
 // normalises.
-TConversion4 calcular_MantExp_Fraccionaria(const std::string& texto, const TFormato4& formato);
+TConversion4 calcular_MantExp_Fraccionaria(const std::string& texto, const TFormato4& formato,
+                                           TRastro4* rastro = nullptr);
 
 // -------------------------------------------------------------- the error
 
-// The error texts and the number of marks of the bar (0 to 30).
+// The error texts and the number of marks of the bar (0 to 30), with the
+// values read back they come from: M, E and V = 2^E * M.
 struct TError4 {
     std::string absoluto;
     std::string relativo;
     int marcas = 0;
+    double mantisa = 0;
+    double exponente = 0;
+    double valor = 0;
 };
 
 // One mark of the bar per 0,003 of relative error for an integer mantissa,
