@@ -131,6 +131,44 @@ QString binario(FormatoBinario f, std::uint64_t patron)
 
 const FormatoBinario Predefinidos[4] = {Binary16, BFloat16, Binary32, Binary64};
 
+// Texts are written only when they change: an update repaints only what
+// changed.
+void escribir(QLineEdit* e, const QString& t)
+{
+    if (e->text() != t) {
+        e->setText(t);
+        e->setCursorPosition(0);
+    }
+}
+
+void escribir(QPlainTextEdit* e, const QString& t)
+{
+    if (e->toPlainText() != t)
+        e->setPlainText(t);
+}
+
+void escribir(QLabel* l, const QString& t)
+{
+    if (l->text() != t)
+        l->setText(t);
+}
+
+// A control in red or back to normal, changed only when that changes.
+void ponerEnRojo(QWidget* w, bool rojo, QPalette::ColorRole fondo)
+{
+    if (w->property("rojo").toBool() == rojo)
+        return;
+    w->setProperty("rojo", rojo);
+    QPalette p;
+    if (rojo) {
+        if (fondo != QPalette::NoRole)
+            p.setColor(QPalette::All, fondo, ColorMalo);
+        p.setColor(QPalette::All, QPalette::Text, QColor(0xA0, 0x00, 0x00));
+        p.setColor(QPalette::All, QPalette::WindowText, QColor(0xA0, 0x00, 0x00));
+    }
+    w->setPalette(p);
+}
+
 } // namespace
 
 // ================================================================ bits
@@ -704,20 +742,9 @@ Regla TFormLaboratorio::redondeo() const
 
 void TFormLaboratorio::marcarEntrada(QLineEdit* entrada, QLabel* aviso, const QString& motivo)
 {
-    QPalette p = entrada->palette();
-    if (motivo.isEmpty()) {
-        p = QPalette();
-        entrada->setPalette(p);
-        aviso->clear();
-        return;
-    }
-    p.setColor(QPalette::All, QPalette::Base, ColorMalo);
-    p.setColor(QPalette::All, QPalette::Text, QColor(0xA0, 0x00, 0x00));
-    entrada->setPalette(p);
-    QPalette pa = aviso->palette();
-    pa.setColor(QPalette::WindowText, QColor(0xA0, 0x00, 0x00));
-    aviso->setPalette(pa);
-    aviso->setText(motivo);
+    ponerEnRojo(entrada, !motivo.isEmpty(), QPalette::Base);
+    ponerEnRojo(aviso, !motivo.isEmpty(), QPalette::NoRole);
+    escribir(aviso, motivo);
 }
 
 void TFormLaboratorio::cambiarFormato(FormatoBinario nuevo)
@@ -918,11 +945,13 @@ void TFormLaboratorio::mostrar(std::uint64_t patron, Origen origen)
     }
     bitsNuevos_ = false;
     if (origen != Origen::Patron) {
-        Patron->setText(binario(f, patron_));
+        if (Patron->text() != binario(f, patron_))
+            Patron->setText(binario(f, patron_));
         marcarEntrada(Patron, AvisoPatron, {});
     }
     if (origen != Origen::Hexadecimal) {
-        Hexadecimal->setText(hexadecimal(f, patron_));
+        if (Hexadecimal->text() != hexadecimal(f, patron_))
+            Hexadecimal->setText(hexadecimal(f, patron_));
         marcarEntrada(Hexadecimal, AvisoPatron, {});
     }
     if (origen == Origen::Patron || origen == Origen::Hexadecimal)
@@ -934,24 +963,20 @@ void TFormLaboratorio::mostrar(std::uint64_t patron, Origen origen)
         marcarEntrada(Decimal, AvisoDecimal, {});
     }
 
-    ValorExacto->setPlainText(q(valorExacto(f, patron_)));
-    Clase->setPlainText(q(lecturaDe(f, patron_)));
+    escribir(ValorExacto, q(valorExacto(f, patron_)));
+    escribir(Clase, q(lecturaDe(f, patron_)));
     const auto anterior = anteriorDe(f, patron_), siguiente = siguienteDe(f, patron_);
-    Anterior->setText(anterior ? q(valorExacto(f, *anterior)) : QStringLiteral("No tiene"));
-    Anterior->setCursorPosition(0);
-    Siguiente->setText(siguiente ? q(valorExacto(f, *siguiente)) : QStringLiteral("No tiene"));
-    Siguiente->setCursorPosition(0);
+    escribir(Anterior, anterior ? q(valorExacto(f, *anterior)) : QStringLiteral("No tiene"));
+    escribir(Siguiente, siguiente ? q(valorExacto(f, *siguiente)) : QStringLiteral("No tiene"));
     IrAnterior->setEnabled(anterior.has_value());
     IrSiguiente->setEnabled(siguiente.has_value());
     const std::string ulp = ulpDe(f, patron_);
-    Ulp->setText(ulp.empty() ? QStringLiteral("No tiene") : q(ulp));
-    Ulp->setCursorPosition(0);
+    escribir(Ulp, ulp.empty() ? QStringLiteral("No tiene") : q(ulp));
     if (f == Binary32) {
         const CamposBinario c = camposDe(f, patron_);
-        CampoSigno->setText(QString::number(c.signo));
-        CampoExponente->setText(QString::number(c.exponente, 2).rightJustified(8, QLatin1Char('0')));
-        CampoMantisa->setText(binario(f, patron_).right(23));
-        CampoMantisa->setCursorPosition(0);
+        escribir(CampoSigno, QString::number(c.signo));
+        escribir(CampoExponente, QString::number(c.exponente, 2).rightJustified(8, QLatin1Char('0')));
+        escribir(CampoMantisa, binario(f, patron_).right(23));
     }
     mostrarErrores();
     Recta->mostrar(f, patron_);
@@ -961,13 +986,16 @@ void TFormLaboratorio::mostrarErrores()
 {
     const int elegido = Redondeo->currentIndex();
     if (!decimal_) {
-        ErrorAbsoluto->clear();
-        ErrorRelativo->clear();
-        AvisoDecimal->setText(QStringLiteral("El patrón no viene de un decimal: escriba uno para ver sus errores."));
-        AvisoDecimal->setPalette(QPalette());
+        escribir(ErrorAbsoluto, QString());
+        escribir(ErrorRelativo, QString());
+        // A bad text in the decimal keeps its reason.
+        if (!Decimal->property("rojo").toBool())
+            escribir(AvisoDecimal,
+                     QStringLiteral("El patrón no viene de un decimal: escriba uno para ver sus errores."));
         for (int r = 0; r < CantidadRedondeos; ++r)
             for (int c = 1; c < 5; ++c)
-                Comparacion->item(r, c)->setText(QString());
+                if (!Comparacion->item(r, c)->text().isEmpty())
+                    Comparacion->item(r, c)->setText(QString());
         return;
     }
     QString nota;
@@ -979,15 +1007,16 @@ void TFormLaboratorio::mostrarErrores()
                                    q(valorExacto(formato_, x.patron)), conNota(x.absoluto), conNota(x.relativo)};
         for (int c = 0; c < 5; ++c) {
             QTableWidgetItem* item = Comparacion->item(r, c);
-            item->setText(textos[c]);
-            item->setToolTip(textos[c]);
-            item->setFont(r == elegido ? negrita : normal);
+            if (item->text() != textos[c]) {
+                item->setText(textos[c]);
+                item->setToolTip(textos[c]);
+            }
+            if (item->font().bold() != (r == elegido))
+                item->setFont(r == elegido ? negrita : normal);
         }
         if (r == elegido) {
-            ErrorAbsoluto->setText(textos[3]);
-            ErrorAbsoluto->setCursorPosition(0);
-            ErrorRelativo->setText(textos[4]);
-            ErrorRelativo->setCursorPosition(0);
+            escribir(ErrorAbsoluto, textos[3]);
+            escribir(ErrorRelativo, textos[4]);
             if (decimal_->tipo == NumeroDecimal::NoNumero)
                 nota = QStringLiteral("NaN no tiene error: no es un número.");
             else if (x.desborde)
@@ -1000,8 +1029,8 @@ void TFormLaboratorio::mostrarErrores()
                 nota = QStringLiteral("El número no es representable: queda entre dos valores del formato.");
         }
     }
-    AvisoDecimal->setPalette(QPalette());
-    AvisoDecimal->setText(nota);
+    if (!Decimal->property("rojo").toBool())
+        escribir(AvisoDecimal, nota);
 }
 
 } // namespace cifral
