@@ -4,8 +4,8 @@
 //
 // Input: the text to read at the front (up to 40 characters, a '\' followed
 // by another character ends it), and from the end the ten bytes of an
-// extended value, whether its exponent is drawn from the whole range, then
-// the precision and the digits of the formats.
+// extended value, whether its exponent is drawn from the whole range, the
+// precision and the digits of the formats, and the exponent of a power.
 #include "Oraculo.h"
 
 #include "floating/sistnum4.h"
@@ -290,6 +290,35 @@ void comprobarLectura(const std::string& t)
     EXIGIR(cifral::contarComas(t, n1) == todasLasComas, donde + ": contarComas");
 }
 
+// Power by repeated squaring: exact for the powers of two of the extended
+// range and for 10^k up to 10^27 (5^27 still fits 64 bits); beyond, within
+// the rounding of its few products; a reciprocal for a negative exponent.
+void comprobarPotencias(int k)
+{
+    const std::string donde = "Power, k = " + std::to_string(k);
+    if (k >= -16382 && k <= 16383)
+        EXIGIR(cifral::Power(2, k) == std::ldexp(1.0L, k), donde + ": 2^k");
+    EXIGIR(cifral::Power(0, 0) == 1 && cifral::Power(k, 0) == 1, donde + ": exponente 0");
+    if (k > 4932) {
+        bool desborda = false;
+        try {
+            cifral::Power(10, k);
+        } catch (const cifral::Fault& f) {
+            desborda = std::string(f.what()) == "Floating point overflow";
+        }
+        EXIGIR(desborda, donde + ": 10^k no cabe");
+        return;
+    }
+    if (k < -4930)
+        return; // the reciprocal of a power beyond the range: a quiet zero
+    const Extended p = cifral::Power(10, k);
+    const mpq_class exacta = potencia10(k);
+    if (k >= 0 && k <= 27)
+        EXIGIR(exacto(p) == exacta, donde + ": 10^k = " + texto(p));
+    else
+        EXIGIR(cerca(exacto(p), exacta, exacta * potencia2(-58)), donde + ": 10^k = " + texto(p));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano)
@@ -305,10 +334,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
                                                      (16383 + static_cast<std::int8_t>(signoYExponente & 0xFFu)));
     const int precision = p.ConsumeIntegralInRange(0, 20);
     const int digitos = p.ConsumeIntegralInRange(0, 22);
+    const int k = p.ConsumeIntegralInRange(-5000, 5000);
     const std::string t = p.ConsumeRandomLengthString(40);
 
     comprobarEscritura(extendidoDe(significando, signoYExponente), precision, digitos);
     comprobarLectura(t);
+    comprobarPotencias(k);
     // The value of the text is written by the same rules.
     const auto d = leerDecimal(t);
     if (d && !d->exponenteEnorme && std::llabs(d->exponente10) < 5000) {

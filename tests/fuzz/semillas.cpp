@@ -83,7 +83,7 @@ void guardar(const std::string& objetivo, const Semilla& s)
 // --------------------------------------------------------------- the cases
 
 // A value, the precision and digits of the formats, and a text to read.
-void semillaDeTexto(long double x, int precision, int digitos, const char* t)
+void semillaDeTexto(long double x, int precision, int digitos, const char* t, int potencia = 10)
 {
     std::uint64_t significando;
     std::uint16_t exponente;
@@ -96,7 +96,8 @@ void semillaDeTexto(long double x, int precision, int digitos, const char* t)
     const auto campo =
         todo ? exponente : static_cast<std::uint16_t>((exponente & 0x8000) | static_cast<std::uint8_t>(e));
     Semilla s;
-    s.entero(significando, 8).entero(campo, 2).booleano(todo).rango(precision, 0).rango(digitos, 0).texto(t);
+    s.entero(significando, 8).entero(campo, 2).booleano(todo).rango(precision, 0).rango(digitos, 0);
+    s.entero(static_cast<std::uint64_t>(potencia + 5000), 2).texto(t);
     guardar("fz_textodecimal", s);
 }
 
@@ -145,6 +146,9 @@ void textoDecimal()
     // The carry that makes 999999999999999,5 a number of 16 digits: the
     // fixed format with precision 15 writes it in the general form.
     semillaDeTexto(999999999999999.5L, 15, 4, "1E15");
+    // Powers: exact up to 10^27, the last one that fits, and reciprocals.
+    for (int k : {27, 28, 99, -1, -9, 4932, 4933, -4930})
+        semillaDeTexto(0.1L, 15, 0, "0,1", k);
 }
 
 enum { BSS, BCS, CA1, CA2, Exceso };
