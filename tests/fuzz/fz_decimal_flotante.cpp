@@ -64,6 +64,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     const mpq_class x = valorDecimal(*d);
     const double xd = static_cast<double>(cifral::StrToFloat(t));
 
+    // The range box of the layout.
+    const auto tipo = entera ? cifral::Entera : cifral::Fraccionaria;
+    const cifral::TFloatLimits lim = cifral::limitesDelFormato(tipo, f);
+    const cifral::TTextosRango rango = cifral::textosDelRango(lim, tipo, f.sistemaMantisa);
+    EXIGIR(lim.expMin < lim.expMax && lim.manMinPos <= lim.manMaxPos && !rango.numeroMaximoPositivo.empty(),
+           donde + ": límites");
+
     // Sign and magnitude has a negative zero of its own: '1' and zeros, with
     // the exponent 0.
     if (cifral::esMenosCero(t) && sm == BCS) {

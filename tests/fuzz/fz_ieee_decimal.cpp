@@ -80,6 +80,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     }
     const cifral::ConversionIEEE6 r = conversor.convertir(static_cast<int>(s), exponente, fraccion);
     EXIGIR(r.binario, donde + ": rechazado");
+    // "Ver detalle" copies the entered pattern onto the report.
+    const cifral::DetalleIEEE6 detalle =
+        cifral::detalleIEEE6(static_cast<int>(s), exponente, fraccion, r.formula, estado);
+    EXIGIR(detalle.signo == std::to_string(s) && detalle.exponente == exponente && detalle.fraccion == fraccion,
+           donde + ": detalle");
 
     if (E == 255) {
         const std::string esperado = fr != 0 ? "NaN" : (s ? "-Infinito" : "Infinito");
