@@ -32,26 +32,41 @@ bool verificar_igualdadE(const TFormatoSuma& f, Alineacion& a, std::string& mt1,
     // Both mantissas large: in BSS both have the first bit set; in the
     // signed systems both have the bit after the sign set.
     const std::size_t alto = comoBSS ? 0 : 1;
+    const int numeroA = primeroMayor ? 1 : 2;
+    const int numeroB = primeroMayor ? 2 : 1;
     if (caracter(mtA, alto) == '1' && caracter(mtB, alto) == '1') {
         if (comoBSS)
             mensajes.push_back("La suma excede el rango");
+        // One move per number, the first number first.
+        a.anotar({MovimientoSuma::Tipo::BitsAltos, 1, a.M1, a.E1, mt1, mensajes.size()});
+        a.anotar({MovimientoSuma::Tipo::BitsAltos, 2, a.M2, a.E2, mt2, mensajes.size()});
         return false;
     }
     if (mB.numerador % 2 == 0) {
         ++eB;
         mB = mB.mitad();
         mtB = convBinario(sm, nm, corte(mB), mensajes).value_or("");
+        a.anotar({MovimientoSuma::Tipo::Mitad, numeroB, mB, eB, mtB, mensajes.size()});
         return true;
     }
+    a.anotar({MovimientoSuma::Tipo::MitadRechazada, numeroB, mB, eB, mtB, mensajes.size()});
     while (eA != eB) {
         const Unidades doble = mA.doble();
         if (!transformarMYE(mantisaEntera(), sm, nm, doble)) {
             mensajes.push_back(comoBSS ? "No se pudieron igualar los exponentes"
                                        : "No se pueden igualar los exponentes");
+            a.anotar({MovimientoSuma::Tipo::DobleRechazado, numeroA, doble, eA, {}, mensajes.size()});
             return false;
         }
         mA = doble;
         --eA;
+        if (a.registro != nullptr) {
+            // The working shows each doubled mantissa written; the routine
+            // writes only the last one.
+            Mensajes ninguno;
+            a.anotar({MovimientoSuma::Tipo::Doble, numeroA, mA, eA,
+                      convBinario(sm, nm, corte(mA), ninguno).value_or(""), mensajes.size()});
+        }
     }
     mtA = convBinario(sm, nm, corte(mA), mensajes).value_or("");
     return true;

@@ -61,15 +61,31 @@ std::optional<std::string> convBinario_F(int sistema, int n, const Corte& x, Men
     return fraccionASistema(sistema, n, x, mensajes);
 }
 
-bool terminaEnCero(int sistema, int n, const Unidades& x, Mensajes& mensajes)
+namespace {
+
+// A halved or doubled mantissa as the shift test writes it: no text when it
+// is 1 or more, or outside the fractional range (after the encoder's
+// message), or with no system.
+std::optional<std::string> candidato(int sistema, int n, const Unidades& x, Mensajes& mensajes)
 {
     if (!esSistema(sistema))
-        return false;
+        return std::nullopt;
     const Corte c = corte(x);
     if (c.piso >= (std::int64_t{1} << escalaDeFraccion(static_cast<TNumberSystem>(sistema), n))) // x >= 1
-        return false;
-    const std::optional<std::string> t = fraccionASistema(sistema, n, c, mensajes);
+        return std::nullopt;
+    return fraccionASistema(sistema, n, c, mensajes);
+}
+
+bool terminaEnCero(const std::optional<std::string>& t, int n)
+{
     return t && (*t)[static_cast<std::size_t>(n) - 1] == '0';
+}
+
+} // namespace
+
+bool terminaEnCero(int sistema, int n, const Unidades& x, Mensajes& mensajes)
+{
+    return terminaEnCero(candidato(sistema, n, x, mensajes), n);
 }
 
 namespace {
@@ -93,9 +109,11 @@ bool ver_UltBit(TOperacion op, const std::string& mS, const std::string& mL, int
 // halving, never past kL; the first refusal starts the second attempt once,
 // which lowers kL by one per accepted doubling, never past kS, and ends at
 // the first refusal. Each attempt takes at most kL - kS (below 2^16) steps.
-bool obtener_igualdadesF(int sm, int nm, Unidades& mS, std::int32_t& eS, Unidades& mL, std::int32_t& eL,
-                         Mensajes& mensajes)
+bool obtener_igualdadesF(int sm, int nm, const Alineacion& a, int numeroS, Unidades& mS, std::int32_t& eS, Unidades& mL,
+                         std::int32_t& eL, Mensajes& mensajes)
 {
+    using Tipo = MovimientoSuma::Tipo;
+    const int numeroL = 3 - numeroS;
     Unidades wS = mS;
     Unidades wL = mL;
     std::int32_t kS = eS;
@@ -104,20 +122,28 @@ bool obtener_igualdadesF(int sm, int nm, Unidades& mS, std::int32_t& eS, Unidade
     while (kS != kL) {
         if (primera) {
             const Unidades mitad = wS.mitad();
-            if (terminaEnCero(sm, nm, mitad, mensajes)) {
+            const std::optional<std::string> t = candidato(sm, nm, mitad, mensajes);
+            if (terminaEnCero(t, nm)) {
                 wS = mitad;
                 ++kS;
+                a.anotar({Tipo::Mitad, numeroS, wS, kS, *t, mensajes.size()});
             } else {
+                a.anotar({Tipo::MitadRechazada, numeroS, mitad, kS, t.value_or(""), mensajes.size()});
                 wS = mS;
                 kS = eS;
                 primera = false;
+                a.anotar({Tipo::Deshacer, numeroS, wS, kS, {}, mensajes.size()});
             }
         } else {
             const Unidades doble = wL.doble();
-            if (!terminaEnCero(sm, nm, doble, mensajes))
+            const std::optional<std::string> t = candidato(sm, nm, doble, mensajes);
+            if (!terminaEnCero(t, nm)) {
+                a.anotar({Tipo::DobleRechazado, numeroL, doble, kL, t.value_or(""), mensajes.size()});
                 return false;
+            }
             wL = doble;
             --kL;
+            a.anotar({Tipo::Doble, numeroL, wL, kL, *t, mensajes.size()});
         }
     }
     mS = wS;
@@ -147,9 +173,14 @@ public:
         const bool primeroMenor = a.E1 < a.E2;
         const int sm = f.sistemaMantisa;
         const int nm = f.longitudMantisa;
-        const bool igualados = ver_UltBit(op, primeroMenor ? o.m1 : o.m2, primeroMenor ? o.m2 : o.m1, nm) &&
-                               (primeroMenor ? obtener_igualdadesF(sm, nm, a.M1, a.E1, a.M2, a.E2, mensajes)
-                                             : obtener_igualdadesF(sm, nm, a.M2, a.E2, a.M1, a.E1, mensajes));
+        const bool ultimos = ver_UltBit(op, primeroMenor ? o.m1 : o.m2, primeroMenor ? o.m2 : o.m1, nm);
+        if (!ultimos) {
+            a.anotar({MovimientoSuma::Tipo::UltimosBits, 1, a.M1, a.E1, o.m1, mensajes.size()});
+            a.anotar({MovimientoSuma::Tipo::UltimosBits, 2, a.M2, a.E2, o.m2, mensajes.size()});
+        }
+        const bool igualados =
+            ultimos && (primeroMenor ? obtener_igualdadesF(sm, nm, a, 1, a.M1, a.E1, a.M2, a.E2, mensajes)
+                                     : obtener_igualdadesF(sm, nm, a, 2, a.M2, a.E2, a.M1, a.E1, mensajes));
         if (!igualados)
             mensajes.push_back("No se pudo igualar los exponentes");
         return igualados;

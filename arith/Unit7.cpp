@@ -3,7 +3,9 @@
 #include "arith/Tad_Entera7.h"
 #include "arith/Tad_Fracc7.h"
 #include "arith/Unit7b.h"
+#include "arith/sistnumPasosSuma.h"
 #include "shell/Glifos.h"
+#include "shell/PasoAPaso.h"
 #include "shell/Servicios.h"
 #include "shell/TextoDecimal.h"
 
@@ -132,6 +134,10 @@ void TForm7::construir()
     SpeedButton4 = new BotonRapido(QStringLiteral("SpeedButton4"), glifoAyuda(), QStringLiteral("Ayuda"), {}, this);
     SpeedButton4->setIconSize(QSize(16, 16));
     colocar(SpeedButton4, 200, 328, 57, 25);
+    pasos_ = new PasoAPasoDeConversor(this, QStringLiteral("Suma y Resta"),
+                                      QStringLiteral("Configure el formato, escriba los dos números y pulse «Sumar» o "
+                                                     "«Restar»: aquí verá cómo se hizo la operación, paso a paso."));
+    BotonPasoAPaso = pasos_->crearBoton(272, 328, 97, 25);
 
     connect(RadioGroup3, &RadioGroup::entrada, this, manejador(this, &TForm7::RadioGroup3Enter));
     connect(ComboBox1, &QComboBox::activated, this, manejador(this, &TForm7::ComboBox1Change));
@@ -266,20 +272,25 @@ void TForm7::Edit4Change()
 
 void TForm7::operar(TOperacion op)
 {
+    // The working is written from the inputs of this press, before the
+    // operation changes the detail it starts from.
+    const int tipo = RadioGroup1->itemIndex();
+    Trabajo trabajo = trabajoSumaResta(tipo, op, operandos(), formato(), detalle_);
     if (!operandosBinarios(operandos(), formato())) {
         Edit5->setText(QString());
         Edit6->setText(QString());
         ShowMessage(this, QStringLiteral("Ingrese números en Binario"));
+        pasos_->publicar(std::move(trabajo));
         return;
     }
     // With no kind chosen nothing is computed and the result stays.
-    const int tipo = RadioGroup1->itemIndex();
     if (tipo == Entera)
         op == Suma ? calcular_suma_entera() : calcular_resta_entera();
     else if (tipo == Fraccionaria)
         op == Suma ? calcular_suma_fraccionaria() : calcular_resta_fraccionaria();
     SpeedButton3->setEnabled(!Edit5->text().isEmpty() && !Edit6->text().isEmpty());
     detalle_.operacion = nombreOperacion(op);
+    pasos_->publicar(std::move(trabajo));
 }
 
 void TForm7::calcular(TOperacion op, TMantissaKind tipo)
@@ -329,6 +340,7 @@ void TForm7::Button1Click()
     for (LineaEdicion* e : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6})
         e->setText(QString());
     SpeedButton3->setEnabled(false);
+    pasos_->limpiar();
 }
 
 QString TForm7::queTipoMantisa(int item)

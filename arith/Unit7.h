@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace cifral {
 
+class PasoAPasoDeConversor;
 class TForm7b;
 
 class TForm7 : public VentanaConversor {
@@ -86,6 +87,10 @@ public:
     QPushButton* Button1;
     BotonRapido* SpeedButton3;
     BotonRapido* SpeedButton4;
+    QPushButton* BotonPasoAPaso;
+
+    // The working of the operations, and the window that shows it.
+    PasoAPasoDeConversor* pasos() const { return pasos_; }
 
 private:
     // The controls that start locked and that ActivarConf opens at once.
@@ -97,6 +102,7 @@ private:
 
     TForm7b* informe_;
     TOperationDetail detalle_;
+    PasoAPasoDeConversor* pasos_ = nullptr;
 
 protected:
     void construir() override;

@@ -176,9 +176,17 @@ std::optional<std::string> mantisaConIgualExponente(const TipoMantisa& tipo, TOp
 
 } // namespace
 
-TResultadoOperacion operarFlotantes(const TipoMantisa& tipo, TOperacion op, const TOperandos& o, const TFormatoSuma& f,
-                                    const TOperationDetail& previo)
+bool mismoTextoDeExponente(const TOperandos& o)
 {
+    return o.e1 == o.e2;
+}
+
+TResultadoOperacion operarFlotantes(const TipoMantisa& tipo, TOperacion op, const TOperandos& o, const TFormatoSuma& f,
+                                    const TOperationDetail& previo, TrazaSuma* traza)
+{
+    TrazaSuma sinTraza;
+    TrazaSuma& t = traza != nullptr ? *traza : sinTraza;
+    t = TrazaSuma{};
     TResultadoOperacion r;
     r.detalle = previo;
     TOperationDetail& d = r.detalle;
@@ -190,39 +198,56 @@ TResultadoOperacion operarFlotantes(const TipoMantisa& tipo, TOperacion op, cons
     if (!operandosBinarios(o, f))
         return r;
 
-    if (o.e1 == o.e2) {
+    t.mismoTexto = mismoTextoDeExponente(o);
+    t.inicial.M1 = unidadesDe(o.m1, nm, sm);
+    t.inicial.M2 = unidadesDe(o.m2, nm, sm);
+    t.inicial.E1 = convertir_sistema(o.e1, se, ne);
+    t.inicial.E2 = convertir_sistema(o.e2, se, ne);
+    t.alineada = t.inicial;
+    if (t.mismoTexto) {
         d.valorExponente1 = obtenerExp(o.e1, ne, se);
         d.valorExponente2 = d.valorExponente1;
         d.valorExponenteResultado = d.valorExponente1;
+        t.etapa = esSistema(sm) ? TrazaSuma::Etapa::Resultado : TrazaSuma::Etapa::SinSistema;
+        if (esSistema(sm))
+            t.resultado = corteDeOperacion(op, t.inicial.M1, t.inicial.M2);
         r.mantisa = mantisaConIgualExponente(tipo, op, o, f, d, r.mensajes).value_or("");
+        t.mensajesAntesDelExponente = r.mensajes.size();
         // The exponent of both is the result's: its bits of the layout,
         // without what may follow them in the text.
         r.exponente = o.e1.substr(0, static_cast<std::size_t>(ne));
         return r;
     }
 
-    Alineacion a;
-    a.M1 = unidadesDe(o.m1, nm, sm);
-    a.M2 = unidadesDe(o.m2, nm, sm);
-    a.E1 = convertir_sistema(o.e1, se, ne);
-    a.E2 = convertir_sistema(o.e2, se, ne);
+    Alineacion a = t.inicial;
+    // Only a working wants the moves.
+    a.registro = traza != nullptr ? &t.movimientos : nullptr;
     const int escala = esSistema(sm) ? tipo.escala(sm, nm) : 0;
     d.valorMantisa1 = valorDe(a.M1, escala);
     d.valorMantisa2 = valorDe(a.M2, escala);
     d.valorExponente1 = a.E1;
     d.valorExponente2 = a.E2;
+    t.etapa = TrazaSuma::Etapa::Igualacion;
     if (a.E1 != a.E2 && !tipo.igualar(op, o, f, a, r.mensajes))
         return r;
+    a.registro = nullptr;
+    t.alineada = a;
     if (!transformarMYE(tipo, sm, nm, a.M1)) {
+        t.etapa = TrazaSuma::Etapa::PrimeraFuera;
         r.mensajes.push_back("La primera mantisa no está en el rango");
         return r;
     }
     if (!transformarMYE(tipo, sm, nm, a.M2)) {
+        t.etapa = TrazaSuma::Etapa::SegundaFuera;
         r.mensajes.push_back("La segunda mantisa no está en el rango");
         return r;
     }
-    r.mantisa = tipo.codificarResultado(sm, nm, corteDeOperacion(op, a.M1, a.M2), r.mensajes).value_or("");
+    t.etapa = TrazaSuma::Etapa::Resultado;
+    t.resultado = corteDeOperacion(op, a.M1, a.M2);
+    t.mensajesAntesDelResultado = r.mensajes.size();
+    r.mantisa = tipo.codificarResultado(sm, nm, t.resultado, r.mensajes).value_or("");
     d.valorMantisaResultado = operarValores(op, valorDe(a.M1, escala), valorDe(a.M2, escala));
+    t.mensajesAntesDelExponente = r.mensajes.size();
     r.exponente = convBinario(se, ne, Corte{a.E1, false}, r.mensajes).value_or("");
     d.valorExponenteResultado = a.E1;
     return r;

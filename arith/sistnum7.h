@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cifral {
@@ -142,10 +143,38 @@ std::optional<std::string> convBinario(int sistema, int n, const Corte& x, Mensa
 
 // ------------------------------------------------------------------ plan
 
-// The numbers of an operation while their exponents are equalised.
+// One move of an exponent equalisation, kept for the working of the
+// operation: what was done to which number, and what it gave.
+struct MovimientoSuma {
+    enum class Tipo {
+        Mitad,          // the mantissa was halved and its exponent raised by one
+        MitadRechazada, // the mantissa was not halved (the candidate is kept here)
+        Deshacer,       // the halvings so far were undone: the number as typed
+        Doble,          // the mantissa was doubled and its exponent lowered by one
+        DobleRechazado, // the mantissa could not be doubled (the candidate is kept here)
+        BitsAltos,      // both working mantissas have the tested high bit set
+        UltimosBits,    // a sum of two mantissas that both end in '1'
+    };
+    Tipo tipo = Tipo::Mitad;
+    int numero = 1;           // 1 or 2: the number it was done to
+    Unidades mantisa;         // the mantissa after the move, or the refused candidate
+    std::int32_t exponente{}; // its exponent after the move
+    std::string bits;         // the mantissa as the routine wrote it; empty when not written
+    std::size_t mensajes = 0; // how many messages had been shown when the move was made
+};
+
+// The numbers of an operation while their exponents are equalised. When
+// `registro` is set the equalisation writes its moves there.
 struct Alineacion {
     Unidades M1, M2;
     std::int32_t E1 = 0, E2 = 0;
+    std::vector<MovimientoSuma>* registro = nullptr;
+
+    void anotar(MovimientoSuma m) const
+    {
+        if (registro != nullptr)
+            registro->push_back(std::move(m));
+    }
 };
 
 // What integer and fractional mantissas do their own way.
@@ -172,8 +201,35 @@ public:
 // x lies within the mantissa range of the kind; never with no system.
 bool transformarMYE(const TipoMantisa& tipo, int sistema, int n, const Unidades& x);
 
-// The whole operation.
+// How an operation went, for its working: the path it took, where it
+// stopped, the numbers as typed and as aligned, every move of the
+// equalisation and the exact result, with the number of messages shown
+// before each stage.
+struct TrazaSuma {
+    enum class Etapa {
+        SinOperandos, // the texts are not bit strings of the layout: nothing was read
+        SinSistema,   // equal exponent texts and no mantissa system: nothing was computed
+        Igualacion,   // the exponents could not be equalised
+        PrimeraFuera, // the first aligned mantissa is outside the range
+        SegundaFuera, // the second aligned mantissa is outside the range
+        Resultado,    // the result was computed and encoded (or refused by its range)
+    };
+    bool mismoTexto = false; // both exponents are written alike
+    Etapa etapa = Etapa::SinOperandos;
+    Alineacion inicial;  // as typed
+    Alineacion alineada; // after the equalisation
+    std::vector<MovimientoSuma> movimientos;
+    Corte resultado; // the exact first plus (or minus) second, cut at the last bit
+    std::size_t mensajesAntesDelResultado = 0;
+    std::size_t mensajesAntesDelExponente = 0;
+};
+
+// Both exponents are the same text: the mantissas are then added as they
+// are, without looking at the exponents' values.
+bool mismoTextoDeExponente(const TOperandos& o);
+
+// The whole operation; with a trace, how it went.
 TResultadoOperacion operarFlotantes(const TipoMantisa& tipo, TOperacion op, const TOperandos& o, const TFormatoSuma& f,
-                                    const TOperationDetail& previo);
+                                    const TOperationDetail& previo, TrazaSuma* traza = nullptr);
 
 } // namespace cifral
