@@ -101,10 +101,13 @@ QLabel* rotuloDe(const QString& titulo, QWidget* control, QWidget* padre)
     auto* l = new QLabel(titulo, padre);
     l->setBuddy(control);
     QString nombre = titulo;
-    nombre.remove(QLatin1Char('&'));
     if (nombre.endsWith(QLatin1Char(':')))
         nombre.chop(1);
     control->setAccessibleName(nombre);
+    // A spin box's own edit is what a screen reader meets.
+    if (qobject_cast<QAbstractSpinBox*>(control) != nullptr)
+        for (QLineEdit* e : control->findChildren<QLineEdit*>())
+            e->setAccessibleName(nombre);
     return l;
 }
 
@@ -558,12 +561,12 @@ TFormLaboratorio::TFormLaboratorio(QWidget* padre) : QWidget(padre, Qt::Window)
     BitsFraccion->setRange(BitsFraccionMinimo, BitsFraccionMaximo);
     Sesgo = new QLabel(this);
     Sesgo->setObjectName(QStringLiteral("Sesgo"));
-    filaFormato->addWidget(rotuloDe(QStringLiteral("&Formato:"), Formato, this));
+    filaFormato->addWidget(rotuloDe(QStringLiteral("Formato:"), Formato, this));
     filaFormato->addWidget(Formato);
     filaFormato->addSpacing(12);
-    filaFormato->addWidget(rotuloDe(QStringLiteral("Bits de e&xponente:"), BitsExponente, this));
+    filaFormato->addWidget(rotuloDe(QStringLiteral("Bits de exponente:"), BitsExponente, this));
     filaFormato->addWidget(BitsExponente);
-    filaFormato->addWidget(rotuloDe(QStringLiteral("Bits de f&racción:"), BitsFraccion, this));
+    filaFormato->addWidget(rotuloDe(QStringLiteral("Bits de fracción:"), BitsFraccion, this));
     filaFormato->addWidget(BitsFraccion);
     filaFormato->addSpacing(12);
     filaFormato->addWidget(Sesgo, 1);
@@ -582,9 +585,9 @@ TFormLaboratorio::TFormLaboratorio(QWidget* padre) : QWidget(padre, Qt::Window)
     Hexadecimal->setObjectName(QStringLiteral("Hexadecimal"));
     Hexadecimal->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     Hexadecimal->setMaximumWidth(QFontMetrics(Hexadecimal->font()).horizontalAdvance(QString(20, QLatin1Char('0'))));
-    filaPatron->addWidget(rotuloDe(QStringLiteral("&Patrón:"), Patron, grupoBits));
+    filaPatron->addWidget(rotuloDe(QStringLiteral("Patrón:"), Patron, grupoBits));
     filaPatron->addWidget(Patron, 3);
-    filaPatron->addWidget(rotuloDe(QStringLiteral("&Hexadecimal:"), Hexadecimal, grupoBits));
+    filaPatron->addWidget(rotuloDe(QStringLiteral("Hexadecimal:"), Hexadecimal, grupoBits));
     filaPatron->addWidget(Hexadecimal, 1);
     capaBits->addLayout(filaPatron);
     AvisoPatron = new QLabel(grupoBits);
@@ -645,9 +648,9 @@ TFormLaboratorio::TFormLaboratorio(QWidget* padre) : QWidget(padre, Qt::Window)
     ErrorAbsoluto = campoLectura(QStringLiteral("ErrorAbsoluto"), grupoDecimal);
     ErrorRelativo = campoLectura(QStringLiteral("ErrorRelativo"), grupoDecimal);
     fila = 0;
-    capaDecimal->addWidget(rotuloDe(QStringLiteral("&Decimal:"), Decimal, grupoDecimal), fila, 0);
+    capaDecimal->addWidget(rotuloDe(QStringLiteral("Decimal:"), Decimal, grupoDecimal), fila, 0);
     capaDecimal->addWidget(Decimal, fila++, 1);
-    capaDecimal->addWidget(rotuloDe(QStringLiteral("Red&ondeo:"), Redondeo, grupoDecimal), fila, 0);
+    capaDecimal->addWidget(rotuloDe(QStringLiteral("Redondeo:"), Redondeo, grupoDecimal), fila, 0);
     capaDecimal->addWidget(Redondeo, fila++, 1);
     capaDecimal->addWidget(AvisoDecimal, fila++, 0, 1, 2);
     capaDecimal->addWidget(rotuloDe(QStringLiteral("Error absoluto:"), ErrorAbsoluto, grupoDecimal), fila, 0);
