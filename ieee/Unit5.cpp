@@ -1,8 +1,9 @@
 #include "ieee/Unit5.h"
 
 #include "ieee/Unit5Rep.h"
-#include "ieee/sistnum5.h"
+#include "ieee/sistnumPasosIEEE.h"
 #include "shell/Glifos.h"
+#include "shell/PasoAPaso.h"
 #include "shell/Servicios.h"
 #include "shell/TextoDecimal.h"
 
@@ -10,24 +11,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
-
-#include <cmath>
+#include <QPushButton>
 
 namespace cifral {
-
-namespace {
-
-const QString MensajeIngrese = QStringLiteral("Ingrese un número entero o decimal");
-
-// A number or a power of ten that the conversion can read: digits, ',' and
-// '-' only, and at most one comma.
-bool textoAdmitido(const std::string& t)
-{
-    const int n = static_cast<int>(t.size());
-    return caracteresValidos(t, n) && contarComas(t, n) < 2;
-}
-
-} // namespace
 
 QColor TForm5::colorGris()
 {
@@ -87,6 +73,13 @@ void TForm5::construir()
     SpeedButton3->setEnabled(false);
     SpeedButton4 = new BotonRapido(QStringLiteral("SpeedButton4"), QIcon(), QStringLiteral("Borrar"), QString(), this);
     colocar(SpeedButton4, 16, 150, 120, 30);
+    // The working of each conversion, in a window of its own; the button
+    // closes the row of the window's actions.
+    pasos_ = new PasoAPasoDeConversor(
+        this, QStringLiteral("Decimal a IEEE 754"),
+        QStringLiteral("Elija «Entero» o «Decimal», escriba el número y pulse «Convertir»: aquí verá cómo se "
+                       "hizo la conversión, paso a paso."));
+    BotonPasoAPaso = pasos_->crearBoton(414, 116, 117, 30);
 
     // ---- the result
     StaticText2 = rotulo(QStringLiteral("StaticText2"),
@@ -196,94 +189,65 @@ void TForm5::Edit3Change()
     deshabilitarDetalle(SpeedButton3);
 }
 
-void TForm5::mostrarCero(const std::string& signo)
+void TForm5::mostrarCero(const ConversionDecimalIEEE& c)
 {
-    stexpo->setText(texto(ponerCeros(std::string(), 8)));
-    StaticText8->setText(texto(ponerCeros(std::string(), 23)));
-    StaticText4->setText(texto(signo));
-    EA->setText(QStringLiteral("0"));
-    ER->setText(QStringLiteral("0"));
-    numeroARepresentar_ = RealDe48Bits();
-    numeroRepresentado_ = RealDe48Bits();
+    stexpo->setText(texto(c.exponente));
+    StaticText8->setText(texto(c.fraccion));
+    StaticText4->setText(texto(c.signo));
+    EA->setText(texto(*c.absoluto));
+    ER->setText(texto(*c.relativo));
+    numeroARepresentar_ = c.numeroARepresentar;
+    numeroRepresentado_ = c.numeroRepresentado;
 }
 
-void TForm5::verCero(LineaEdicion* edit, bool& esCero)
+EntradaDecimalIEEE TForm5::entrada() const
 {
-    const std::string t = textoDeEntrada(edit->text());
-    if (StrToFloat(t) != 0) {
-        esCero = false;
-        return;
-    }
-    esCero = true;
-    mostrarCero(!t.empty() && t[0] == '-' ? "1" : "0");
+    return {RadioGroup1->itemIndex(), textoDeEntrada(Edit1->text()), textoDeEntrada(Edit2->text()),
+            textoDeEntrada(Edit3->text())};
 }
 
 void TForm5::SpeedButton1Click()
 {
-    if (Edit1->text().isEmpty() && (Edit2->text().isEmpty() || Edit3->text().isEmpty())) {
-        SpeedButton3->setEnabled(false);
-        ShowMessage(this, MensajeIngrese);
+    const ConversionDecimalIEEE c = convertirDecimalAIEEE(entrada());
+    pasos_->publicar(trabajoDecimalAIEEE(c));
+    switch (c.fin) {
+    case ConversionDecimalIEEE::SinModo:
         return;
-    }
-    const int modo = RadioGroup1->itemIndex();
-    LineaEdicion* numero = nullptr;
-    std::string K;
-    if (modo == Entero) {
-        numero = Edit1;
-        if (!textoAdmitido(textoDeEntrada(Edit1->text()))) {
+    case ConversionDecimalIEEE::Rechazada:
+        if (c.mensajeAntesDeDeshabilitar) {
+            ShowMessage(this, texto(c.mensaje));
             SpeedButton3->setEnabled(false);
-            ShowMessage(this, MensajeIngrese);
-            return;
-        }
-    } else if (modo == Decimal) {
-        numero = Edit2;
-        K = textoDeEntrada(Edit3->text());
-        if (!textoAdmitido(textoDeEntrada(Edit2->text())) || !textoAdmitido(K)) {
-            ShowMessage(this, MensajeIngrese);
+        } else {
             SpeedButton3->setEnabled(false);
-            return;
+            ShowMessage(this, texto(c.mensaje));
         }
-    } else {
         return;
-    }
-    const std::string T = textoDeEntrada(numero->text());
-
-    bool esCero = false;
-    verCero(numero, esCero);
-    if (esCero) {
+    case ConversionDecimalIEEE::Falla:
+        // The handler ends with the fault's message, as any other fault.
+        throw Fault(c.mensaje);
+    case ConversionDecimalIEEE::Cero:
+        mostrarCero(c);
         SpeedButton3->setEnabled(true);
         return;
+    case ConversionDecimalIEEE::Convertida:
+        break;
     }
-    const Extended leido = StrToFloat(T);
-    const auto X = static_cast<double>(std::fabs(leido));
-    const auto S = static_cast<double>(leido);
-    const double L = modo == Entero ? logaritmo2(X) : log2ConPotencia(X, StrToInt(K));
-    const std::int32_t e = piso(L);
-    const Extended k = modo == Entero ? 0 : StrToFloat(K);
-    const CamposIEEE campos = camposIEEE(X, S, k, e);
-    if (campos.cero) {
-        mostrarCero(campos.signo);
-        SpeedButton3->setEnabled(true);
-        return;
-    }
-    numeroARepresentar_ = campos.numeroARepresentar;
-    exponenteSesgado_ = campos.exponenteSesgado;
-    StaticText8->setText(texto(campos.fraccion));
-    stexpo->setText(texto(campos.exponente));
-    StaticText4->setText(texto(campos.signo));
+    numeroARepresentar_ = c.numeroARepresentar;
+    exponenteSesgado_ = c.campos->exponenteSesgado;
+    StaticText8->setText(texto(c.fraccion));
+    stexpo->setText(texto(c.exponente));
+    StaticText4->setText(texto(c.signo));
     SpeedButton3->setEnabled(true);
-    Errores();
+    Errores(c);
 }
 
-void TForm5::Errores()
+void TForm5::Errores(const ConversionDecimalIEEE& c)
 {
-    const auto error = errorIEEE(textoDeEntrada(stexpo->text()), textoDeEntrada(StaticText8->text()), exponenteSesgado_,
-                                 numeroARepresentar_);
-    if (!error)
+    if (!c.error)
         return;
-    numeroRepresentado_ = error->numeroRepresentado;
-    EA->setText(texto(textoError(error->absoluto)));
-    ER->setText(texto(textoError(error->relativo)));
+    numeroRepresentado_ = c.numeroRepresentado;
+    EA->setText(texto(*c.absoluto));
+    ER->setText(texto(*c.relativo));
 }
 
 void TForm5::SpeedButton4Click()
@@ -296,6 +260,7 @@ void TForm5::SpeedButton4Click()
     stexpo->clear();
     EA->clear();
     ER->clear();
+    pasos_->limpiar();
 }
 
 void TForm5::SpeedButton3Click()

@@ -5,15 +5,18 @@
 #pragma once
 
 #include "ieee/paraIEEE5.h"
+#include "ieee/sistnum5.h"
 #include "shell/Controles.h"
 
 #include <cstdint>
 
 class QFrame;
 class QLabel;
+class QPushButton;
 
 namespace cifral {
 
+class PasoAPasoDeConversor;
 class TForm5Rep;
 
 class TForm5 : public VentanaConversor {
@@ -36,10 +39,10 @@ public:
     void SpeedButton3MouseMove();
     void SpeedButton4Click();
 
-    // A zero typed into the edit shows the fields of a zero, with the sign
-    // of the text; esCero tells whether it was one.
-    void verCero(LineaEdicion* edit, bool& esCero);
-    void Errores();
+    // What the edits hold, as the conversion reads them.
+    EntradaDecimalIEEE entrada() const;
+    // Writes the errors of a conversion, when it has them.
+    void Errores(const ConversionDecimalIEEE& conversion);
 
     // What the last conversion keeps for the report.
     const RealDe48Bits& numeroARepresentar() const { return numeroARepresentar_; }
@@ -70,14 +73,19 @@ public:
     QLabel* EA;
     QLabel* StaticText10;
     QLabel* ER;
+    QPushButton* BotonPasoAPaso = nullptr;
+
+    // The "Paso a paso" window of this converter.
+    PasoAPasoDeConversor* pasos() const { return pasos_; }
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
-    void mostrarCero(const std::string& signo);
+    void mostrarCero(const ConversionDecimalIEEE& conversion);
 
     TForm5Rep* informe_;
+    PasoAPasoDeConversor* pasos_ = nullptr;
     RealDe48Bits numeroARepresentar_;
     RealDe48Bits numeroRepresentado_;
     std::int32_t exponenteSesgado_ = 0;

@@ -1,7 +1,9 @@
 #include "ieee/Unit6.h"
 
 #include "ieee/Urep6.h"
+#include "ieee/sistnumPasosIEEE.h"
 #include "shell/Glifos.h"
+#include "shell/PasoAPaso.h"
 #include "shell/Servicios.h"
 #include "shell/TextoDecimal.h"
 
@@ -9,6 +11,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace cifral {
 
@@ -95,6 +98,12 @@ void TForm6::construir()
     colocar(SpeedButton2, 16, 270, 118, 38);
     SpeedButton3 = new BotonRapido(QStringLiteral("SpeedButton3"), glifoAyuda(), QStringLiteral("Ayuda"), {}, this);
     colocar(SpeedButton3, 452, 270, 92, 38);
+    // The working of each conversion, in a window of its own.
+    pasos_ = new PasoAPasoDeConversor(
+        this, QStringLiteral("IEEE 754 a Decimal"),
+        QStringLiteral("Elija el signo, escriba los 8 bits del exponente y los 23 de la mantisa y pulse "
+                       "«Convertir»: aquí verá cómo se hizo la conversión, paso a paso."));
+    BotonPasoAPaso = pasos_->crearBoton(146, 270, 118, 38);
 
     connect(ComboBox1, &QComboBox::activated, this, manejador(this, &TForm6::ComboBox1Change));
     connect(Edit2, &QLineEdit::textChanged, this, manejador(this, &TForm6::Edit2Change));
@@ -171,9 +180,12 @@ void TForm6::prepararInforme(const InformeEnConversion6& p)
 
 void TForm6::SpeedButton1Click()
 {
+    const int signo = ComboBox1->currentIndex();
+    const std::string exponente = textoDeEntrada(Edit2->text());
+    const std::string fraccion = textoDeEntrada(Edit1->text());
+    pasos_->publicar(trabajoIEEEADecimal(signo, exponente, fraccion));
     ConversorIEEE6 conversor(estado_);
-    const ConversionIEEE6 c =
-        conversor.convertir(ComboBox1->currentIndex(), textoDeEntrada(Edit2->text()), textoDeEntrada(Edit1->text()));
+    const ConversionIEEE6 c = conversor.convertir(signo, exponente, fraccion);
     if (!c.binario) {
         ShowMessage(this, QString::fromUtf8(MensajeNoBinario));
         FormActivate();
@@ -239,6 +251,7 @@ void TForm6::SpeedButton4Click()
     ComboBox1->setCurrentIndex(-1);
     SpeedButton1->setEnabled(false);
     deshabilitarDetalle(SpeedButton2);
+    pasos_->limpiar();
 }
 
 } // namespace cifral

@@ -11,9 +11,11 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace cifral {
 
+class PasoAPasoDeConversor;
 class TForm6Rep;
 
 class TForm6 : public VentanaConversor {
@@ -55,6 +57,10 @@ public:
     QLineEdit* Edit4;
     QLabel* Label9;
     QLabel* Label10;
+    QPushButton* BotonPasoAPaso = nullptr;
+
+    // The "Paso a paso" window of this converter.
+    PasoAPasoDeConversor* pasos() const { return pasos_; }
 
 protected:
     bool event(QEvent* e) override;
@@ -67,6 +73,7 @@ private:
 
     TForm6Rep* informe_;
     EstadoIEEE6 estado_;
+    PasoAPasoDeConversor* pasos_ = nullptr;
 
 protected:
     void construir() override;

@@ -143,6 +143,8 @@ CamposIEEE camposIEEE(double x, double s, Extended k, std::int32_t estimado)
     const std::int32_t e = exponenteBinario(estimado, numero);
     const double P = potenciaDe2(e);
     const auto M = static_cast<double>(numero / P);
+    c.exponenteBinario = e;
+    c.significando = M;
     c.exponenteSesgado = sesgar(e);
     c.fraccion = fraccionABinario(M);
     c.exponente = exponenteABinario(c.exponenteSesgado);
@@ -166,6 +168,106 @@ std::optional<ErrorIEEE> errorIEEE(const std::string& exponente, const std::stri
 std::string textoError(double error)
 {
     return FloatToStrF(error, ffFixed, 10, 20);
+}
+
+namespace {
+
+using Conversion = ConversionDecimalIEEE;
+
+// Why a text cannot be read: a character other than a digit, ',' or '-', or
+// two commas or more.
+Conversion::Rechazo rechazoDe(const std::string& t, Conversion::Rechazo caracteres, Conversion::Rechazo comas)
+{
+    const int n = static_cast<int>(t.size());
+    if (!caracteresValidos(t, n))
+        return caracteres;
+    if (contarComas(t, n) >= 2)
+        return comas;
+    return Conversion::NingunRechazo;
+}
+
+// The fields of a zero, with the sign of the text or of the number; both
+// errors are 0 and nothing is kept.
+void comoCero(Conversion& c, const std::string& signo)
+{
+    c.fin = Conversion::Cero;
+    c.signo = signo;
+    c.exponente = ponerCeros(std::string(), BitsExponenteIEEE);
+    c.fraccion = ponerCeros(std::string(), BitsFraccionIEEE);
+    c.absoluto.emplace("0");
+    c.relativo.emplace("0");
+    c.numeroARepresentar = RealDe48Bits();
+    c.numeroRepresentado = RealDe48Bits();
+}
+
+} // namespace
+
+ConversionDecimalIEEE convertirDecimalAIEEE(const EntradaDecimalIEEE& entrada)
+{
+    Conversion c;
+    c.modo = entrada.modo;
+    auto rechazar = [&c](Conversion::Rechazo motivo, bool mensajeAntes) {
+        c.fin = Conversion::Rechazada;
+        c.rechazo = motivo;
+        c.mensaje = MensajeIngreseNumero;
+        c.mensajeAntesDeDeshabilitar = mensajeAntes;
+        return c;
+    };
+    if (entrada.entero.empty() && (entrada.decimal.empty() || entrada.potencia.empty()))
+        return rechazar(Conversion::Vacio, false);
+    if (c.modo == ModoEntero) {
+        c.numero = entrada.entero;
+        if (const auto r = rechazoDe(c.numero, Conversion::CaracteresNumero, Conversion::ComasNumero))
+            return rechazar(r, false);
+    } else if (c.modo == ModoDecimal) {
+        c.numero = entrada.decimal;
+        c.potencia = entrada.potencia;
+        auto r = rechazoDe(c.numero, Conversion::CaracteresNumero, Conversion::ComasNumero);
+        if (r == Conversion::NingunRechazo)
+            r = rechazoDe(c.potencia, Conversion::CaracteresPotencia, Conversion::ComasPotencia);
+        if (r != Conversion::NingunRechazo)
+            return rechazar(r, true);
+    } else {
+        return c;
+    }
+
+    try {
+        c.leido = StrToFloat(c.numero);
+        if (*c.leido == 0) {
+            // A zero of either sign: the sign is the text's.
+            comoCero(c, !c.numero.empty() && c.numero[0] == '-' ? "1" : "0");
+            return c;
+        }
+        c.X = static_cast<double>(std::fabs(*c.leido));
+        c.S = static_cast<double>(*c.leido);
+        if (c.modo == ModoDecimal)
+            c.potenciaEntera = StrToInt(c.potencia);
+        c.logaritmo = c.modo == ModoEntero ? logaritmo2(c.X) : log2ConPotencia(c.X, *c.potenciaEntera);
+        c.estimado = piso(*c.logaritmo);
+        c.k = c.modo == ModoEntero ? Extended{0} : StrToFloat(c.potencia);
+        c.producto = porPotenciaDe10(c.X, *c.k);
+        c.campos = camposIEEE(c.X, c.S, *c.k, *c.estimado);
+    } catch (const Fault& falla) {
+        c.fin = Conversion::Falla;
+        c.mensaje = falla.what();
+        return c;
+    }
+    if (c.campos->cero) {
+        comoCero(c, c.campos->signo);
+        return c;
+    }
+    c.fin = Conversion::Convertida;
+    c.numeroARepresentar = c.campos->numeroARepresentar;
+    c.signo = c.campos->signo;
+    c.exponente = c.campos->exponente;
+    c.fraccion = c.campos->fraccion;
+    c.error = errorIEEE(c.exponente, c.fraccion, c.campos->exponenteSesgado, c.numeroARepresentar);
+    if (c.error) {
+        c.numeroRepresentado = c.error->numeroRepresentado;
+        c.absoluto = textoError(c.error->absoluto);
+        c.relativo = textoError(c.error->relativo);
+    }
+    return c;
 }
 
 } // namespace cifral

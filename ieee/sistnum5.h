@@ -65,10 +65,12 @@ std::string ponerCeros(std::string s, int n);
 struct CamposIEEE {
     RealDe48Bits numeroARepresentar;
     std::int32_t exponenteSesgado = 0;
-    std::string signo;     // "0" or "1"
-    std::string exponente; // 8 bits
-    std::string fraccion;  // 23 bits, and a blank when bits were cut
-    bool cero = false;     // too small for the 48-bit real: shown as a zero
+    std::string signo;                 // "0" or "1"
+    std::string exponente;             // 8 bits
+    std::string fraccion;              // 23 bits, and a blank when bits were cut
+    bool cero = false;                 // too small for the 48-bit real: shown as a zero
+    std::int32_t exponenteBinario = 0; // e, with 2^e <= number < 2^(e+1)
+    double significando = 0;           // number / 2^e, in [1, 2): its fraction gives the 23 bits
 };
 CamposIEEE camposIEEE(double x, double s, Extended k, std::int32_t estimado);
 
@@ -85,5 +87,62 @@ std::optional<ErrorIEEE> errorIEEE(const std::string& exponente, const std::stri
 // How the window writes both errors: at most 10 significant digits, with 18
 // decimals.
 std::string textoError(double error);
+
+// ------------------------------------------------------------ a conversion
+
+inline constexpr const char* MensajeIngreseNumero = "Ingrese un número entero o decimal";
+
+enum ModoDecimalIEEE { ModoNinguno = -1, ModoEntero = 0, ModoDecimal = 1 };
+
+// What the window holds when "Convertir" is pressed.
+struct EntradaDecimalIEEE {
+    int modo = ModoNinguno;
+    std::string entero;   // the plain number ("Entero")
+    std::string decimal;  // the number times the power of ten ("Decimal")
+    std::string potencia; // the power of ten
+};
+
+// The outcome of pressing "Convertir", and how far the conversion went: each
+// optional is set once its step is done, so a conversion that stops shows
+// the steps before it.
+struct ConversionDecimalIEEE {
+    enum Fin {
+        SinModo,    // no mode chosen: nothing happens
+        Rechazada,  // MensajeIngreseNumero; "Ver detalle" disabled
+        Falla,      // a text that is no number, or a number too large: the fault's message, nothing written
+        Cero,       // the fields of a zero
+        Convertida, // the fields and the errors
+    };
+    enum Rechazo { NingunRechazo, Vacio, CaracteresNumero, ComasNumero, CaracteresPotencia, ComasPotencia };
+
+    Fin fin = SinModo;
+    Rechazo rechazo = NingunRechazo;
+    std::string mensaje;                     // Rechazada and Falla
+    bool mensajeAntesDeDeshabilitar = false; // "Decimal" mode shows the message before disabling "Ver detalle"
+
+    int modo = ModoNinguno;
+    std::string numero;   // the text read as the number
+    std::string potencia; // the power of ten, "Decimal" mode only
+
+    std::optional<Extended> leido;              // the number as read
+    double X = 0;                               // its magnitude, as a double
+    double S = 0;                               // the number, as a double: its sign
+    std::optional<std::int32_t> potenciaEntera; // the power of ten read as an integer, for the logarithm
+    std::optional<double> logaritmo;            // log2 of the number times the power of ten
+    std::optional<std::int32_t> estimado;       // its floor: the exponent the logarithm gives
+    std::optional<Extended> k;                  // the power of ten as a number (0 in "Entero" mode)
+    std::optional<Extended> producto;           // X * 10^k, before it is stored in the 48-bit real
+    std::optional<CamposIEEE> campos;
+    std::optional<ErrorIEEE> error;
+
+    // What the window writes, for Cero and Convertida.
+    std::string signo, exponente, fraccion;
+    std::optional<std::string> absoluto, relativo; // the error texts, when written
+    RealDe48Bits numeroARepresentar, numeroRepresentado;
+};
+
+// The conversion as the window makes it on pressing "Convertir". Faults of
+// the text conversions and of the 48-bit real are caught and recorded.
+ConversionDecimalIEEE convertirDecimalAIEEE(const EntradaDecimalIEEE& entrada);
 
 } // namespace cifral
