@@ -2,7 +2,9 @@
 
 #include "fixed/UnitDosb.h"
 #include "fixed/sistnumA.h"
+#include "fixed/sistnumPasosFijo.h"
 #include "shell/Glifos.h"
+#include "shell/PasoAPaso.h"
 #include "shell/Servicios.h"
 #include "shell/TextoDecimal.h"
 
@@ -83,6 +85,14 @@ void TFormDos::construir()
     SpeedButton2 = new BotonRapido(QStringLiteral("SpeedButton2"), glifoAyuda(), QStringLiteral("Ayuda"),
                                    QStringLiteral("Haga click aquí para obtener ayuda"), this);
     colocar(SpeedButton2, 130, 172, 90, 36);
+    pasos_ =
+        new PasoAPasoDeConversor(this, QStringLiteral("Entero a Binario"),
+                                 QStringLiteral("Elija el sistema y la longitud, escriba el número y pulse "
+                                                "«Convertir»: aquí verá cómo se hizo la conversión, paso a paso."));
+    BotonPasoAPaso = pasos_->crearBoton(332, 176, 110, 28);
+    // The working opens beside the converter and the keyboard stays here:
+    // the student goes on converting while the working follows.
+    connect(BotonPasoAPaso, &QPushButton::clicked, this, [this] { activateWindow(); });
 
     GroupBox1 = new QGroupBox(QStringLiteral("Acerca del número convertido:"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -124,6 +134,9 @@ void TFormDos::construir()
     connect(Edit1, &QLineEdit::textChanged, this, manejador(this, &TFormDos::Edit1Change));
     connect(Button1, &QPushButton::clicked, this, manejador(this, &TFormDos::Button1Click));
     connect(Button2, &QPushButton::clicked, this, manejador(this, &TFormDos::Button2Click));
+    // "Borrar" leaves no conversion to show; a refused number, which also
+    // runs Button2Click, keeps the working that says why.
+    connect(Button2, &QPushButton::clicked, pasos_, &PasoAPasoDeConversor::limpiar);
     connect(SpeedButton1, &QToolButton::clicked, this, manejador(this, &TFormDos::SpeedButton1Click));
     connect(SpeedButton1, &BotonRapido::movimiento, this, manejador(this, &TFormDos::SpeedButton1MouseMove));
     connect(SpeedButton2, &QToolButton::clicked, this, manejador(this, &TFormDos::SpeedButton2Click));
@@ -135,15 +148,7 @@ void TFormDos::construir()
 
 bool TFormDos::esNumero(const QString& s)
 {
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        const QChar c = s[i];
-        if (i == 0 && c == QLatin1Char('-'))
-            continue;
-        // Only the ten ASCII digits: the text goes to StrToInt.
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
+    return esNumeroEntero(textoDeEntrada(s));
 }
 
 bool TFormDos::checkcombo() const
@@ -220,12 +225,14 @@ void TFormDos::Edit1Change()
 void TFormDos::Button1Click()
 {
     const QString s = Edit1->text();
+    pasos_->publicar(
+        trabajoEnteroABinario(RadioGroup1->itemIndex(), textoDeEntrada(s), devolver_indice(ComboBox1->currentIndex())));
     if (s.isEmpty()) {
-        ShowMessage(this, QStringLiteral("Ingrese un número entero"));
+        ShowMessage(this, texto(MensajeIngreseEntero));
         return;
     }
     if (!esNumero(s)) {
-        ShowMessage(this, QStringLiteral("Ingrese un número entero"));
+        ShowMessage(this, texto(MensajeIngreseEntero));
         SpeedButton1->setEnabled(false);
         Button2Click();
         Edit1->setFocus();
@@ -234,58 +241,32 @@ void TFormDos::Button1Click()
     bool ok = false;
     controlar_rango(s, ComboBox1->currentIndex(), ok, RadioGroup1->itemIndex());
     if (!ok) {
-        ShowMessage(this, QStringLiteral("El número no está dentro del rango"));
+        ShowMessage(this, texto(MensajeFueraDeRango));
         Button2Click();
         Edit1->setFocus();
         return;
     }
     if (!checkcombo()) {
-        ShowMessage(this, QStringLiteral("Ingrese una longitud de cadena válida"));
+        ShowMessage(this, texto(MensajeLongitudInvalida));
         Edit1->setFocus();
         return;
     }
     const int n = devolver_indice(ComboBox1->currentIndex());
     const std::int32_t v = StrToInt(s.toStdString());
-    const bool ceroNegativo = v == 0 && s.startsWith(QLatin1Char('-'));
+    const bool ceroNegativo = esCeroNegativo(s.toStdString(), v);
     // controlar_rango accepted the number, so a system is chosen.
     const auto sistema = static_cast<TNumberSystem>(RadioGroup1->itemIndex());
-    bool escrita = true;
-    switch (sistema) {
-    case BSS:
-        if (ceroNegativo) {
-            ShowMessage(this, QStringLiteral("No existe el -0 en BSS"));
-            escrita = false;
-        } else {
-            Edit2->setText(texto(convertir_A_BSS(n, v)));
-        }
-        break;
-    case BCS: {
-        QString bits = texto(convertir_A_BCS(n, v));
-        if (ceroNegativo)
-            bits[0] = QLatin1Char('1');
-        Edit2->setText(bits);
-        break;
-    }
-    case CA1: {
-        QString bits = texto(convertir_A_CA1(n, v, v < 0));
-        if (ceroNegativo)
-            cambiarCerosxUnos(bits);
-        Edit2->setText(bits);
-        break;
-    }
-    case CA2:
-    case Exceso:
-        if (ceroNegativo) {
-            Edit1->clear();
-            ShowMessage(this, sistema == CA2 ? QStringLiteral("No existe el -0 en CA2")
-                                             : QStringLiteral("No existe el -0 en Exceso"));
-            SpeedButton1->setEnabled(false);
-            Edit2->clear();
-            escrita = false;
-        } else {
-            Edit2->setText(texto(sistema == CA2 ? convertir_A_CA2(n, v, v < 0) : convertir_A_Exceso(n, v)));
-        }
-        break;
+    const std::string rechazo = ceroNegativo ? mensajeCeroNegativo(sistema) : std::string();
+    const bool escrita = rechazo.empty();
+    if (escrita) {
+        Edit2->setText(texto(cadenaDeEntero(sistema, n, v, ceroNegativo)));
+    } else if (sistema == BSS) {
+        ShowMessage(this, texto(rechazo)); // the bit string stays as it was
+    } else {
+        Edit1->clear();
+        ShowMessage(this, texto(rechazo));
+        SpeedButton1->setEnabled(false);
+        Edit2->clear();
     }
     const TextosLimites t = textosLimites(sistema, n);
     Edit11->setText(texto(t.desde));

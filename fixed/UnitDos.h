@@ -12,6 +12,7 @@ class QPushButton;
 
 namespace cifral {
 
+class PasoAPasoDeConversor;
 class Treporte2;
 
 class TFormDos : public VentanaConversor {
@@ -71,12 +72,16 @@ public:
     QLabel* Label16;
     QLineEdit* Edit12;
     BotonRapido* SpeedButton1;
+    QPushButton* BotonPasoAPaso;
+
+    PasoAPasoDeConversor* pasos() const { return pasos_; }
 
 private:
     // Edit1 takes text once a system and a length are both chosen.
     void habilitarEntrada();
 
     Treporte2* informe_;
+    PasoAPasoDeConversor* pasos_ = nullptr;
 
 protected:
     void construir() override;

@@ -2,7 +2,9 @@
 
 #include "fixed/UnitUnob.h"
 #include "fixed/sistnumA.h"
+#include "fixed/sistnumPasosFijo.h"
 #include "shell/Glifos.h"
+#include "shell/PasoAPaso.h"
 #include "shell/Servicios.h"
 #include "shell/TextoDecimal.h"
 
@@ -85,6 +87,14 @@ void TFormUno::construir()
     SpeedButton2 = new BotonRapido(QStringLiteral("SpeedButton2"), glifoAyuda(), QStringLiteral("Ayuda"),
                                    QStringLiteral("Haga click aquí para obtener ayuda"), this);
     colocar(SpeedButton2, 130, 166, 90, 36);
+    pasos_ =
+        new PasoAPasoDeConversor(this, QStringLiteral("Binario a Entero"),
+                                 QStringLiteral("Elija el sistema y la longitud, escriba la cadena de bits y pulse "
+                                                "«Convertir»: aquí verá cómo se hizo la conversión, paso a paso."));
+    BotonPasoAPaso = pasos_->crearBoton(284, 170, 108, 28);
+    // The working opens beside the converter and the keyboard stays here:
+    // the student goes on converting while the working follows.
+    connect(BotonPasoAPaso, &QPushButton::clicked, this, [this] { activateWindow(); });
 
     // GroupBox2 fills GroupBox1, so only GroupBox2 shows.
     GroupBox1 = new QGroupBox(QStringLiteral("Acerca del número convertido:"), this);
@@ -129,6 +139,8 @@ void TFormUno::construir()
     connect(Edit1, &QLineEdit::textChanged, this, manejador(this, &TFormUno::Edit1Change));
     connect(Button1, &QPushButton::clicked, this, manejador(this, &TFormUno::Button1Click));
     connect(Button2, &QPushButton::clicked, this, manejador(this, &TFormUno::Button2Click));
+    // "Borrar" leaves no conversion to show.
+    connect(Button2, &QPushButton::clicked, pasos_, &PasoAPasoDeConversor::limpiar);
     connect(SpeedButton1, &QToolButton::clicked, this, manejador(this, &TFormUno::SpeedButton1Click));
     connect(SpeedButton1, &BotonRapido::movimiento, this, manejador(this, &TFormUno::SpeedButton1MouseMove));
     connect(SpeedButton2, &QToolButton::clicked, this, manejador(this, &TFormUno::SpeedButton2Click));
@@ -186,12 +198,10 @@ void TFormUno::Button1Click()
 {
     const std::string s = textoDeEntrada(Edit1->text());
     const int n = longitud();
-    if (!longitudCorrecta(s, n) || !esBinario(s, n)) {
-        if (ComboBox1->currentIndex() == -1) {
-            ShowMessage(this, QStringLiteral("Ingrese un sistema y una longitud de cadena correctos"));
-        } else {
-            ShowMessage(this,
-                        QStringLiteral("Ingrese una cadena válida de ") + texto(IntToStr(n)) + QStringLiteral(" bits"));
+    pasos_->publicar(trabajoBinarioAEntero(RadioGroup1->itemIndex(), s, n));
+    if (!cadenaValida(s, n)) {
+        ShowMessage(this, texto(mensajeCadenaInvalida(n)));
+        if (ComboBox1->currentIndex() != -1) {
             Edit1->clear();
             Edit2->clear();
             Edit1->setFocus();
@@ -199,29 +209,13 @@ void TFormUno::Button1Click()
         return;
     }
     SpeedButton1->setEnabled(true);
-    const QString bits = Edit1->text();
-    switch (RadioGroup1->itemIndex()) {
-    case BSS:
-        Edit2->setText(texto(FloatToStr(valorBSS(s, n))));
-        break;
-    case BCS:
-        Edit2->setText(bits.startsWith(QLatin1Char('1')) && sonCeros(bits) ? QStringLiteral("-0")
-                                                                           : texto(FloatToStr(valorBCS(s, n))));
-        break;
-    case CA1:
-        Edit2->setText(todosUnos(bits, n) ? QStringLiteral("-0") : texto(FloatToStr(valorCA1(s, n))));
-        break;
-    case CA2:
-        Edit2->setText(texto(FloatToStr(valorCA2(s, n))));
-        break;
-    case Exceso:
-        Edit2->setText(texto(FloatToStr(valorExceso(s, n))));
-        break;
-    default:
-        ShowMessage(this, QStringLiteral("Ingrese una opción"));
+    if (!esSistema(RadioGroup1->itemIndex())) {
+        ShowMessage(this, texto(MensajeIngreseOpcion));
         return;
     }
-    const TextosLimites t = textosLimites(static_cast<TNumberSystem>(RadioGroup1->itemIndex()), n);
+    const auto sistema = static_cast<TNumberSystem>(RadioGroup1->itemIndex());
+    Edit2->setText(texto(textoEntero(sistema, s, n)));
+    const TextosLimites t = textosLimites(sistema, n);
     Edit11->setText(texto(t.desde));
     Edit12->setText(texto(t.hasta));
     Edit7->setText(texto(t.minimoNegativo));
@@ -232,18 +226,12 @@ void TFormUno::Button1Click()
 
 bool TFormUno::sonCeros(const QString& s)
 {
-    for (qsizetype i = 1; i < s.size(); ++i)
-        if (s[i] != QLatin1Char('0'))
-            return false;
-    return true;
+    return cifral::sonCeros(textoDeEntrada(s));
 }
 
 bool TFormUno::todosUnos(const QString& s, int n)
 {
-    for (int i = 0; i < n && i < s.size(); ++i)
-        if (s[i] != QLatin1Char('1'))
-            return false;
-    return true;
+    return cifral::todosUnos(textoDeEntrada(s), n);
 }
 
 void TFormUno::QueSistema(const RadioGroup* grupo, QString& texto)

@@ -12,6 +12,7 @@ class QPushButton;
 
 namespace cifral {
 
+class PasoAPasoDeConversor;
 class TForm2a;
 
 class TFormUno : public VentanaConversor {
@@ -64,12 +65,16 @@ public:
     QLineEdit* Edit11;
     QLabel* Label16;
     QLineEdit* Edit12;
+    QPushButton* BotonPasoAPaso;
+
+    PasoAPasoDeConversor* pasos() const { return pasos_; }
 
 private:
     // The chosen length: the item index plus 2, which is 1 with no item.
     int longitud() const;
 
     TForm2a* informe_;
+    PasoAPasoDeConversor* pasos_ = nullptr;
 
 protected:
     void construir() override;
