@@ -278,7 +278,8 @@ Trabajo trabajoDecimalAIEEE(const ConversionDecimalIEEE& c)
     if (decimal)
         w.linea({t("Modo «Decimal»: el número es "), cifra(c.numero), t(" × 10^"), cifra(c.potencia), t(".")});
     else
-        w.linea({t("Modo «Entero»: el número es "), cifra(c.numero), t(".")});
+        w.linea({t("Modo «Entero»: el número es "), cifra(c.numero), t(" (el informe lo escribe "), cifra(c.numero),
+                 t(" × 10^"), cifra("0"), t(").")});
     switch (c.rechazo) {
     case Conversion::CaracteresNumero:
     case Conversion::CaracteresPotencia:
@@ -548,7 +549,8 @@ Trabajo trabajoIEEEADecimal(int signoElegido, const std::string& exponenteTexto,
                  cifra(std::to_string(exponenteRealDe(p))), t(".")});
     else if (p.esSubnormalOCero() && p.fraccion() != 0)
         w.linea({t("E = 0 y la fracción no es cero: es un número subnormal. No tiene bit implícito (su significando "
-                   "es 0,f) y su exponente es fijo: −126.")});
+                   "es 0,f) y su exponente es fijo: "),
+                 cifra(std::to_string(ExponenteSubnormalIEEE)), t(".")});
     else if (p.esSubnormalOCero())
         w.linea({t(s == 1 ? "E = 0 y la fracción es cero: es el cero negativo."
                           : "E = 0 y la fracción es cero: es el cero positivo.")});

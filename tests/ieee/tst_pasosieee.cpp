@@ -73,7 +73,15 @@ QStringList faltantesDecimal(const ConversionDecimalIEEE& c, const Trabajo& w)
 {
     std::vector<std::string> figuras;
     if (c.fin == ConversionDecimalIEEE::Cero || c.fin == ConversionDecimalIEEE::Convertida) {
-        figuras = {c.signo, c.exponente, c.fraccion, *c.absoluto, *c.relativo};
+        // The report writes the number typed, and "0" as the power in
+        // "Entero" mode.
+        figuras = {c.signo,
+                   c.exponente,
+                   c.fraccion,
+                   *c.absoluto,
+                   *c.relativo,
+                   c.numero,
+                   c.modo == ModoDecimal ? c.potencia : "0"};
         if (c.fin == ConversionDecimalIEEE::Convertida)
             for (const RealDe48Bits& r : {c.numeroARepresentar, c.numeroRepresentado})
                 figuras.push_back(FloatToStr(r.valor()));
@@ -102,7 +110,7 @@ QStringList faltantesIEEE(int signo, const std::string& exponente, const std::st
             figuras.insert(figuras.end(), {d.vecinoSigno, d.vecinoExponente, d.vecinoFraccion, *d.formulaVecino,
                                            d.diferencia, *c.informe.mitadDiferencia});
             if (!sinFormula(c.formula))
-                figuras.insert(figuras.end(), {d.mantisaBinaria, d.significando});
+                figuras.insert(figuras.end(), {d.mantisaBinaria, d.significando, d.exponenteReal});
         }
     }
     QStringList r;
