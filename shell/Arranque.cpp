@@ -16,6 +16,7 @@
 #include "ieee/Urep6.h"
 #include "shell/Controles.h"
 #include "shell/Glifos.h"
+#include "shell/Preferencias.h"
 #include "shell/Servicios.h"
 #include "shell/Unit1.h"
 
@@ -116,6 +117,7 @@ void prepararAplicacion()
 
 int arrancar(int argc, char** argv, const Ganchos& ganchos)
 {
+    aplicarTamanoDeInterfaz();
     QApplication aplicacion(argc, argv);
     prepararAplicacion();
     VentanaConversor::setConstruccionDiferida(true);

@@ -298,7 +298,10 @@ BotonRapido::BotonRapido(const QString& nombre, const QIcon& glifo, const QStrin
     setIcon(glifo);
     setToolTip(sugerencia);
     setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it, a click does not move the focus: the windows' steps
+    // that run when the focus enters or leaves a control see no change from
+    // a mouse user.
+    setFocusPolicy(Qt::TabFocus);
     if (titulo.isEmpty()) {
         setToolButtonStyle(Qt::ToolButtonIconOnly);
         setIconSize(QSize(16, 16));
@@ -318,6 +321,17 @@ void BotonRapido::setSugerenciaActiva(bool activa)
 bool BotonRapido::sugerenciaActiva() const
 {
     return cifral::sugerenciaActiva(this);
+}
+
+void BotonRapido::keyPressEvent(QKeyEvent* e)
+{
+    // Enter presses a focused button as Space does.
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier && isEnabled()) {
+        click();
+        e->accept();
+        return;
+    }
+    QToolButton::keyPressEvent(e);
 }
 
 void BotonRapido::mouseMoveEvent(QMouseEvent* e)
@@ -349,6 +363,7 @@ Memo::Memo(const QString& nombre, int pixeles, QWidget* padre) : QWidget(padre)
 void Memo::setTexto(const QString& texto)
 {
     texto_ = texto;
+    setAccessibleName(texto);
     update();
 }
 
@@ -414,6 +429,7 @@ void VentanaConversor::asegurarConstruida()
         return;
     construida_ = true;
     construir();
+    agregarAtajos();
     // The fonts of the fields are made ready with the window, not by the
     // first result written into them.
     for (QLineEdit* e : findChildren<QLineEdit*>())
@@ -425,6 +441,22 @@ void VentanaConversor::setVisible(bool visible)
     if (visible)
         asegurarConstruida();
     QDialog::setVisible(visible);
+}
+
+void VentanaConversor::agregarAtajos()
+{
+    // Every converter has one "Ayuda" and one "Ver detalle" button: F1 and
+    // Ctrl+D press them. Esc closes the window, as in every dialog.
+    for (BotonRapido* b : findChildren<BotonRapido*>()) {
+        const QString titulo = b->text().trimmed();
+        if (titulo == QStringLiteral("Ayuda")) {
+            b->setShortcut(QKeySequence(Qt::Key_F1));
+            b->setAccessibleDescription(QStringLiteral("Abre la ayuda de esta ventana (F1)"));
+        } else if (titulo.compare(QStringLiteral("Ver detalle"), Qt::CaseInsensitive) == 0) {
+            b->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+            b->setAccessibleDescription(QStringLiteral("Informe de una página con vista previa (Ctrl+D)"));
+        }
+    }
 }
 
 void VentanaConversor::terminarCreacion()

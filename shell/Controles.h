@@ -127,6 +127,7 @@ signals:
     void movimiento();
 
 protected:
+    void keyPressEvent(QKeyEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
 };
 
@@ -181,6 +182,10 @@ protected:
     void terminarCreacion();
 
 private:
+    // F1 for help and Ctrl+D for the detail, on the buttons that have
+    // those captions.
+    void agregarAtajos();
+
     bool construida_ = false;
 };
 

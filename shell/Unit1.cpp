@@ -3,8 +3,10 @@
 #include "ieee/UnitLaboratorio.h"
 #include "shell/Controles.h"
 #include "shell/Glifos.h"
+#include "shell/Preferencias.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QProxyStyle>
@@ -104,6 +106,34 @@ TForm1::TForm1(QWidget* padre)
     RotuloLaboratorio->setVisible(false);
     setTabOrder(SpeedButton2, BotonLaboratorio);
 
+    // On the "Acerca..." tab, beside the credits: the size of the interface
+    // and the keys of every window.
+    RotuloTamano =
+        rotulo(QStringLiteral("RotuloTamano"), QStringLiteral("Tamaño de la interfaz:"), TabControl1, 11, true);
+    colocar(RotuloTamano, 400, 40, 180, 16);
+    TamanoInterfaz = new QComboBox(TabControl1);
+    TamanoInterfaz->setObjectName(QStringLiteral("TamanoInterfaz"));
+    for (int t : TamanosDeInterfaz)
+        TamanoInterfaz->addItem(QStringLiteral("%1 %").arg(t), t);
+    TamanoInterfaz->setCurrentIndex(TamanoInterfaz->findData(tamanoDeInterfaz()));
+    colocar(TamanoInterfaz, 400, 58, 90, 22);
+    RotuloTamano->setBuddy(TamanoInterfaz);
+    AvisoTamano = rotulo(QStringLiteral("AvisoTamano"), QString(), TabControl1, 11);
+    AvisoTamano->setWordWrap(true);
+    colocar(AvisoTamano, 400, 84, 190, 30);
+    RotuloAtajos = rotulo(QStringLiteral("RotuloAtajos"),
+                          QStringLiteral("Teclado: Tab y Mayús+Tab recorren los controles; Enter o Espacio pulsan el "
+                                         "botón elegido. En cada conversor: F1 abre la ayuda, Ctrl+D el detalle, "
+                                         "Alt+P el paso a paso, y Esc lo cierra."),
+                          TabControl1, 11);
+    RotuloAtajos->setWordWrap(true);
+    RotuloAtajos->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    colocar(RotuloAtajos, 400, 118, 190, 100);
+    for (QWidget* w : std::initializer_list<QWidget*>{RotuloTamano, TamanoInterfaz, AvisoTamano, RotuloAtajos})
+        w->setVisible(false);
+    setTabOrder(BotonLaboratorio, TamanoInterfaz);
+    connect(TamanoInterfaz, &QComboBox::activated, this, &TForm1::TamanoInterfazChange);
+
     connect(TabControl1, &QTabWidget::currentChanged, this, &TForm1::TabControl1Change);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
@@ -137,8 +167,20 @@ void TForm1::TabControl1Change()
     const int i = TabControl1->currentIndex();
     BotonLaboratorio->setVisible(i == 2);
     RotuloLaboratorio->setVisible(i == 2);
+    for (QWidget* w : std::initializer_list<QWidget*>{RotuloTamano, TamanoInterfaz, AvisoTamano, RotuloAtajos})
+        w->setVisible(i == 4);
     if (i >= 0 && i < 4) {
         const Pestana& p = pestanas[i];
+        // What a screen reader says of the two buttons: the converter each
+        // opens, and the description beside it.
+        static const char* const nombres[4][2] = {{"Binario a Entero", "Entero a Binario"},
+                                                  {"Binario a Decimal", "Decimal a Punto Flotante"},
+                                                  {"Decimal a IEEE 754", "IEEE 754 a Decimal"},
+                                                  {"Suma y Resta", ""}};
+        SpeedButton1->setAccessibleName(QStringLiteral("Abrir ") + QString::fromUtf8(nombres[i][0]));
+        SpeedButton1->setAccessibleDescription(QString::fromUtf8(p.memo1));
+        SpeedButton2->setAccessibleName(QStringLiteral("Abrir ") + QString::fromUtf8(nombres[i][1]));
+        SpeedButton2->setAccessibleDescription(p.memo2 != nullptr ? QString::fromUtf8(p.memo2) : QString());
         Memo1->setTexto(QString::fromUtf8(p.memo1));
         if (p.memo2 != nullptr)
             Memo2->setTexto(QString::fromUtf8(p.memo2));
@@ -155,6 +197,13 @@ void TForm1::TabControl1Change()
         for (int k = 0; k < 7; ++k)
             creditos[static_cast<std::size_t>(k)]->setTexto(QString::fromUtf8(Creditos[k]));
     }
+}
+
+void TForm1::TamanoInterfazChange()
+{
+    const int t = TamanoInterfaz->currentData().toInt();
+    guardarTamanoDeInterfaz(t);
+    AvisoTamano->setText(QStringLiteral("Se aplicará la próxima vez que se abra Cifral."));
 }
 
 void TForm1::verMemos()

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+class QComboBox;
 class QDialog;
 class QLabel;
 class QPushButton;
@@ -41,6 +42,9 @@ public:
     // modal.
     void BotonLaboratorioClick();
     TFormLaboratorio* laboratorio() const { return laboratorio_; }
+    // The size of the interface chosen on the "Acerca..." tab: kept, and
+    // used from the next start.
+    void TamanoInterfazChange();
     void verMemos();
     void ocultarMemos();
 
@@ -57,6 +61,10 @@ public:
     std::array<Memo*, 7> creditos; // Memo3 .. Memo9
     QPushButton* BotonLaboratorio; // on the IEEE tab only
     QLabel* RotuloLaboratorio;
+    QLabel* RotuloTamano; // on the "Acerca..." tab only
+    QComboBox* TamanoInterfaz;
+    QLabel* AvisoTamano;
+    QLabel* RotuloAtajos;
 
 protected:
     bool event(QEvent* e) override;

@@ -2,6 +2,7 @@
 #include "Apoyo.h"
 
 #include "fixed/UnitUno.h"
+#include "shell/Preferencias.h"
 #include "shell/Unit1.h"
 
 #include <QComboBox>
@@ -10,6 +11,8 @@
 #include <QLineEdit>
 
 #include <QDialog>
+#include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -306,6 +309,55 @@ private slots:
         w->SpeedButton2Click();
         for (QDialog* dlg : w->findChildren<QDialog*>())
             QVERIFY(!dlg->isVisible());
+    }
+
+    // From the keyboard: Tab reaches the buttons of the tab shown, Enter
+    // opens the converter of the focused one.
+    void keyboardOpensTheConverters()
+    {
+        w->TabControl1->setCurrentIndex(1);
+        w->TabControl1->tabBar()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w->SpeedButton2);
+        QCOMPARE(w->SpeedButton2->accessibleName(), QString("Abrir Decimal a Punto Flotante"));
+        QString abierto;
+        QTimer::singleShot(0, w, [&abierto] {
+            QWidget* activo = QApplication::activeModalWidget();
+            abierto = activo ? activo->windowTitle() : QString();
+            if (activo)
+                activo->close();
+        });
+        QTest::keyClick(w->SpeedButton2, Qt::Key_Return);
+        QCOMPARE(abierto, QString("Cifral - Representación  de Decimal a Punto Flotante"));
+    }
+
+    // The size of the interface is kept and used from the next start, unless
+    // the environment sets a scale of its own.
+    void interfaceSizeForTheNextStart()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        const QByteArray antes = qgetenv("QT_SCALE_FACTOR");
+        w->TabControl1->setCurrentIndex(4);
+        QVERIFY(w->TamanoInterfaz->isVisible());
+        QVERIFY(w->AvisoTamano->text().isEmpty());
+        QVERIFY(elegir(w->TamanoInterfaz, 2));
+        QCOMPARE(tamanoDeInterfaz(), 150);
+        QCOMPARE(w->AvisoTamano->text(), QString("Se aplicará la próxima vez que se abra Cifral."));
+        qunsetenv("QT_SCALE_FACTOR");
+        aplicarTamanoDeInterfaz();
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("1.5"));
+        qputenv("QT_SCALE_FACTOR", "1");
+        guardarTamanoDeInterfaz(200);
+        aplicarTamanoDeInterfaz();
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("1"));
+        guardarTamanoDeInterfaz(130); // not a size offered
+        QCOMPARE(tamanoDeInterfaz(), 100);
+        guardarTamanoDeInterfaz(100);
+        if (antes.isNull())
+            qunsetenv("QT_SCALE_FACTOR");
+        else
+            qputenv("QT_SCALE_FACTOR", antes);
     }
 };
 
