@@ -814,15 +814,8 @@ void TFormLaboratorio::FormatoChange()
 
 void TFormLaboratorio::BitsChange()
 {
-    FormatoBinario f{BitsExponente->value(), BitsFraccion->value()};
-    if (f.ancho() > 64) {
-        // At most 64 bits: the other spin box gives way.
-        if (sender() == BitsExponente)
-            f.bitsFraccion = 63 - f.bitsExponente;
-        else
-            f.bitsExponente = 63 - f.bitsFraccion;
-    }
-    cambiarFormato(f);
+    // The ranges of the spin boxes keep the format within 64 bits.
+    cambiarFormato({BitsExponente->value(), BitsFraccion->value()});
 }
 
 void TFormLaboratorio::BitClick(int bit)

@@ -383,6 +383,8 @@ void calcularErrores(FormatoBinario f, const NumeroDecimal& d, Redondeado& r)
             r.relativo = {"1", true};
             return;
         }
+        // MPFR's widest exponent range holds 10^(±10^9).
+        RangoDeExponentes rango(mpfr_get_emin_min(), mpfr_get_emax_max());
         Real dec(256), val(256), dif(256), rel(256);
         mpfr_strtofr(dec.x, (d.digitos + "e" + std::to_string(d.exponente)).c_str(), nullptr, 10, MPFR_RNDN);
         mpfr_set_ui_2exp(val.x, v.significando, v.exponente, MPFR_RNDN);

@@ -592,6 +592,8 @@ private slots:
         QTest::newRow("far underflow up")
             << 11 << 52 << "1E-900000" << int(Redondeo::HaciaMasInfinito) << "4,9406564584124654418E-324" << false
             << "4,9406564584124654418E899676" << false;
+        QTest::newRow("far overflow truncated")
+            << 5 << 10 << "-1E999999999" << int(Redondeo::HaciaCero) << "1E999999999" << false << "1" << false;
         QTest::newRow("overflow") << 5 << 10 << "1E5" << int(Redondeo::CercanoPar) << "Infinito" << true << "Infinito"
                                   << true;
         QTest::newRow("overflow truncated")
