@@ -242,7 +242,7 @@ void pasoLimites(Trabajo& w, TNumberSystem sistema, int n)
     }
     Tabla tabla{{"", "Fórmula", "Con n = " + ene, "Valor"}, {}};
     for (const Fila& f : filas)
-        tabla.filas.push_back({t(f.nombre), t(f.formula), t(f.cuenta), cifra(f.valor)});
+        tabla.filas.push_back({t(f.nombre), t(f.formula), t(f.cuenta == f.formula ? "" : f.cuenta), cifra(f.valor)});
     w.tabla(std::move(tabla));
     w.linea({t("Rango: desde "), cifra(lim.desde), t(" hasta "), cifra(lim.hasta), t(".")});
     switch (sistema) {
