@@ -50,6 +50,7 @@ const ColoresCampo& coloresDelBit(FormatoBinario f, int bit)
     return bit >= f.bitsFraccion ? ColorExponente : ColorFraccion;
 }
 
+constexpr int LargoCelda = 60;
 constexpr int AnchoBit = 21, AltoBit = 24, SeparacionCampos = 10, BitsPorFila = 32, AltoRotulo = 16;
 
 QString q(const std::string& s)
@@ -1003,8 +1004,13 @@ void TFormLaboratorio::mostrarErrores()
                                    q(valorExacto(formato_, x.patron)), conNota(x.absoluto), conNota(x.relativo)};
         for (int c = 0; c < 5; ++c) {
             QTableWidgetItem* item = Comparacion->item(r, c);
-            if (item->text() != textos[c]) {
-                item->setText(textos[c]);
+            // A cell shows the start of a long value, its tool tip all of
+            // it: a cell is never wide enough for hundreds of digits, and
+            // laying them out on every update would cost time.
+            const QString celda =
+                textos[c].size() > LargoCelda ? textos[c].left(LargoCelda - 1) + QChar(0x2026) : textos[c];
+            if (item->text() != celda) {
+                item->setText(celda);
                 item->setToolTip(textos[c]);
             }
             if (item->font().bold() != (r == elegido))
