@@ -4,6 +4,7 @@
 #include <mpfr.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 
@@ -533,7 +534,7 @@ std::string lecturaDe(FormatoBinario f, std::uint64_t patron)
     const ClaseBinario clase = claseDe(f, patron);
     const std::string signo = "(" + Menos + "1)^" + std::to_string(c.signo);
     const std::string sesgo = std::to_string(f.sesgo());
-    const std::string todoUnos = "exponente con todos sus bits en 1 (" + std::to_string(f.exponenteMaximo()) + ")";
+    const std::string todoUnos = "Exponente con todos sus bits en 1 (" + std::to_string(f.exponenteMaximo()) + ")";
     switch (clase) {
     case ClaseBinario::Normal: {
         const long e = static_cast<long>(c.exponente) - f.sesgo();
