@@ -697,12 +697,21 @@ TFormLaboratorio::TFormLaboratorio(QWidget* padre) : QWidget(padre, Qt::Window)
     Comparacion->setWordWrap(false);
     Comparacion->setTextElideMode(Qt::ElideRight);
     Comparacion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The names and the hexadecimal take the width they need, set once per
+    // format rather than measured on every update; the values share the
+    // rest.
     Comparacion->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    Comparacion->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    Comparacion->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    Comparacion->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    Comparacion->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
     for (int r = 0; r < CantidadRedondeos; ++r)
         for (int c = 0; c < 5; ++c)
             Comparacion->setItem(r, c, new QTableWidgetItem(c == 0 ? q(nombreRedondeo(Regla(r))) : QString()));
+    {
+        QFont negrita = Comparacion->font();
+        negrita.setBold(true);
+        Comparacion->setColumnWidth(0, QFontMetrics(negrita).horizontalAdvance(q(nombreRedondeo(Regla::CercanoLejos))) +
+                                           16);
+    }
     Comparacion->setFixedHeight(Comparacion->horizontalHeader()->sizeHint().height() +
                                 CantidadRedondeos * Comparacion->verticalHeader()->defaultSectionSize() + 4);
     capaComparacion->addWidget(Comparacion);
@@ -776,6 +785,16 @@ void TFormLaboratorio::cambiarFormato(FormatoBinario nuevo)
     Patron->setPlaceholderText(QStringLiteral("%1 bits 0 y 1").arg(nuevo.ancho()));
     Hexadecimal->setPlaceholderText(QStringLiteral("%1 cifras").arg((nuevo.ancho() + 3) / 4));
     Curso->setVisible(nuevo == Binary32);
+    {
+        QFont negrita = Comparacion->font();
+        negrita.setBold(true);
+        const int cifras = (nuevo.ancho() + 3) / 4;
+        Comparacion->setColumnWidth(
+            1,
+            std::max(QFontMetrics(negrita).horizontalAdvance(QString(cifras, QLatin1Char('D'))),
+                     Comparacion->horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Hexadecimal"))) +
+                16);
+    }
     marcarEntrada(Patron, AvisoPatron, {});
     marcarEntrada(Hexadecimal, AvisoPatron, {});
 
