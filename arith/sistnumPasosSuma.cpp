@@ -569,8 +569,11 @@ void mantisaDelResultado(Trabajo& w, const Contexto& c, const TrazaSuma& tr, con
                    "(hacia el cero) y queda "),
                  cifra(textoExacto(v, c.escala)), t(".")});
         w.regla({t("La ventana corta el resultado en lugar de redondearlo, y no lo normaliza.")});
-    } else
-        w.linea({t("El resultado está en el rango; no se normaliza ni se redondea.")});
+    } else {
+        w.linea({t("El resultado está en el rango y no tiene bits por debajo del último: se escribe tal cual.")});
+        w.regla({t("La ventana no normaliza el resultado: lo deja con el exponente común aunque su mantisa empiece "
+                   "con ceros; un sumador real lo normaliza y redondea.")});
+    }
     if (c.fraccionaria)
         w.linea({t("Por 2^" + IntToStr(c.escala) + " es el entero "), cifra(IntToStr(v)), t(".")});
     w.linea(escritura(c.sm, c.nm, v, r.mantisa));
@@ -659,7 +662,8 @@ void escribirTrabajo(Trabajo& w, int tipoMantisa, TOperacion op, const TOperando
                    "2^(n-1) en BCS, CA1 y CA2, donde el primer bit es el signo; así en Exceso queda entre -0,5 y 0,5. "
                    "En esta ventana no hay bit implícito ni se pide mantisa normalizada.")});
     else if (tipoMantisa == Entera)
-        w.linea({t("La mantisa entera vale su número entero en el sistema; no hay bit implícito ni normalización.")});
+        w.regla({t("La mantisa entera vale su número entero en el sistema, sin bit implícito ni normalización; un "
+                   "formato real usa una mantisa fraccionaria normalizada.")});
 
     w.paso("Los bits escritos");
     if (!operandosBinarios(o, f)) {
