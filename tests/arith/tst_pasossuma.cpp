@@ -156,6 +156,9 @@ private slots:
              {"10100000", "00000001", "00100000", "0,125", "0,625"});
         fila("fraccionaria BSS, duplica", {F, Suma, BSS, BSS, "01000000", "00000001", "00000010", "00000000"}, {},
              {"10000010", "00000000", "10000000", "0,5", "00000001"}, {"nunca mezcla"});
+        fila("fraccionaria BSS, duplicar llega a 1",
+             {F, Suma, BSS, BSS, "10000000", "00000001", "00000011", "00000000"}, {NoIguala},
+             {"0,005859375", "1", "00000001"});
         fila("fraccionaria BSS, últimos bits al sumar",
              {F, Suma, BSS, BSS, "00000001", "00000001", "00000011", "00000000"}, {NoIguala}, {"00000001", "00000011"},
              {"Sólo la suma"});
