@@ -143,17 +143,15 @@ std::string escribirAproximado(const std::string& digitos, long long exponente)
     return conExponente(false, digitos, exponente);
 }
 
-// Rounds a digit string to n significant digits, half up; `resto` tells
-// whether something nonzero follows the digits. Returns the new exponent
-// shift.
-long long redondearCifras(std::string& digitos, std::size_t n, bool resto)
+// Rounds a digit string to n significant digits, half away from zero (a
+// tie comes only from an exact value; a quotient that does not terminate
+// has none). Returns how many digits were dropped.
+long long redondearCifras(std::string& digitos, std::size_t n)
 {
     if (digitos.size() <= n)
         return 0;
     const long long quitadas = static_cast<long long>(digitos.size() - n);
-    // Half up: ties only come from exact values, which are rounded away.
     const bool arriba = digitos[n] >= '5';
-    (void)resto;
     digitos.resize(n);
     if (arriba) {
         int i = static_cast<int>(n) - 1;
@@ -174,7 +172,7 @@ TextoError errorExacto(const std::string& digitos, long long exponente)
 {
     if (digitos.size() > LargoPosicionalMaximo) {
         std::string d = digitos;
-        const long long e = exponente + redondearCifras(d, CifrasAproximadas, false);
+        const long long e = exponente + redondearCifras(d, CifrasAproximadas);
         return {escribirAproximado(d, e), false};
     }
     return {escribirAproximado(digitos, exponente), true};
@@ -207,8 +205,8 @@ TextoError errorDeCociente(mpz_srcptr num, mpz_srcptr den, long long exponente)
         mpz_mul(n, n, factor);
         return errorExacto(cadena(n), exponente - static_cast<long long>(t));
     }
-    // Not terminating: there is no tie, so 22 digits and a sticky remainder
-    // round correctly.
+    // Not terminating: there is no tie, so the first 22 digits or so round
+    // correctly.
     const long long escala =
         static_cast<long long>(CifrasAproximadas + 2) -
         (static_cast<long long>(mpz_sizeinbase(n, 10)) - static_cast<long long>(mpz_sizeinbase(d, 10)));
@@ -218,11 +216,11 @@ TextoError errorDeCociente(mpz_srcptr num, mpz_srcptr den, long long exponente)
         mpz_mul(n, n, p);
     else
         mpz_mul(d, d, p);
-    Entero q, r;
-    mpz_tdiv_qr(q, r, n, d);
+    Entero q;
+    mpz_tdiv_q(q, n, d);
     std::string digitos = cadena(q);
     long long e = exponente - escala;
-    e += redondearCifras(digitos, CifrasAproximadas, mpz_sgn(r.z) != 0);
+    e += redondearCifras(digitos, CifrasAproximadas);
     return {escribirAproximado(digitos, e), false};
 }
 
