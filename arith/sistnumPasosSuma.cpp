@@ -579,7 +579,7 @@ void mantisaDelResultado(Trabajo& w, const Contexto& c, const TrazaSuma& tr, con
     w.linea(escritura(c.sm, c.nm, v, r.mantisa));
     if (c.sm == CA1 && v == 0 && todosCeros(invertir(r.mantisa), c.nm))
         w.regla({t(c.fraccionaria ? "Un resultado negativo que se corta a 0 queda escrito con todos los bits en 1, el "
-                                    "cero negativo de CA1."
+                                    "cero negativo de CA1; el libro escribe el cero con todos los bits en 0."
                                   : "Con mantisa entera la ventana escribe en CA1 como negativo todo valor que no "
                                     "sea positivo: un resultado 0 queda con todos los bits en 1 (el cero negativo); "
                                     "el libro lo escribe con todos los bits en 0.")});
