@@ -1,5 +1,6 @@
 #include "ieee/sistnumPasosIEEE.h"
 
+#include "fixed/sistnumA.h"
 #include "ieee/sistnum6.h"
 
 #include <cmath>
@@ -221,20 +222,15 @@ struct Redondeo {
 
 Redondeo redondeoAlMasCercano(const std::string& exponente, const std::string& cortada, Extended resto)
 {
-    auto entero = static_cast<std::uint32_t>(std::stoul(cortada, nullptr, 2));
-    auto campo = static_cast<std::uint32_t>(std::stoul(exponente, nullptr, 2));
-    if (resto > 0.5L || (resto == 0.5L && (entero & 1u) != 0)) {
-        if (++entero == (std::uint32_t{1} << BitsFraccionIEEE)) {
+    auto entero = static_cast<std::int32_t>(valorBSS(cortada, BitsFraccionIEEE));
+    auto campo = static_cast<std::int32_t>(valorBSS(exponente, BitsExponenteIEEE));
+    if (resto > 0.5L || (resto == 0.5L && entero % 2 != 0)) {
+        if (++entero == std::int32_t{1} << BitsFraccionIEEE) {
             entero = 0; // the carry goes into the exponent
             ++campo;
         }
     }
-    std::string f(BitsFraccionIEEE, '0'), e(BitsExponenteIEEE, '0');
-    for (int i = 0; i < BitsFraccionIEEE; ++i)
-        f[static_cast<std::size_t>(BitsFraccionIEEE - 1 - i)] = ((entero >> i) & 1u) != 0 ? '1' : '0';
-    for (int i = 0; i < BitsExponenteIEEE; ++i)
-        e[static_cast<std::size_t>(BitsExponenteIEEE - 1 - i)] = ((campo >> i) & 1u) != 0 ? '1' : '0';
-    return {e, f};
+    return {convertir_A_BSS(BitsExponenteIEEE, campo), convertir_A_BSS(BitsFraccionIEEE, entero)};
 }
 
 } // namespace

@@ -210,6 +210,25 @@ private slots:
                              << QStringList{"0,000000023841494110", "0,000000017029638650"} << sinMensaje << true
                              << "01100110011001100110011"
                              << "Fracción × 2";
+        // Rounding to nearest carries out of the fraction into the exponent:
+        // the nearest float is 2.
+        QTest::newRow("1,99999999") << 0 << "1,99999999"
+                                    << "" << QStringList{"0", "01111111", QString(23, '1') + " "}
+                                    << QStringList{"0,000000109208485800", "0,000000054604243180"} << sinMensaje << true
+                                    << "10000000 00000000000000000000000"
+                                    << "la fracción tiene más bits";
+        // Exactly half a unit is left: the tie goes to the even fraction,
+        // down from 1 + 2^-24 and up from 1 + 3 * 2^-24.
+        QTest::newRow("tie, even") << 0 << "1,000000059604644775390625"
+                                   << "" << QStringList{"0", "01111111", c23 + " "}
+                                   << QStringList{"0,000000059604644780", "0,000000059604641220"} << sinMensaje << true
+                                   << "01111111 00000000000000000000000"
+                                   << "Después del bit 23 todavía queda 0,5";
+        QTest::newRow("tie, odd") << 0 << "1,000000178813934326171875"
+                                  << "" << QStringList{"0", "01111111", QString(22, '0') + "1 "}
+                                  << QStringList{"0,000000059604644780", "0,000000059604634120"} << sinMensaje << true
+                                  << "01111111 00000000000000000000010"
+                                  << "Después del bit 23 todavía queda 0,5";
         QTest::newRow("1 X 10^38") << 1 << "1"
                                    << "38" << QStringList{"0", "11111101", "00101100111011010011001 "}
                                    << QStringList{"3,197134894E30", "0,000000031971348940"} << sinMensaje << true
