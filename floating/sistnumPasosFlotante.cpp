@@ -44,19 +44,21 @@ Linea sumaDePesos(const std::string& cadena, const std::string& antes)
 {
     const int n = static_cast<int>(cadena.size());
     Linea l{txt(antes)};
-    bool alguno = false;
+    int unos = 0;
     for (int i = 0; i < n; ++i) {
         if (cadena[static_cast<std::size_t>(i)] != '1')
             continue;
-        if (alguno)
+        if (unos > 0)
             l.push_back(txt(" + "));
         l.push_back(cifra(fts(std::ldexp(1.0L, n - 1 - i))));
-        alguno = true;
+        ++unos;
     }
-    if (!alguno)
+    if (unos == 0)
         l.push_back(txt("ningún bit en 1"));
-    l.push_back(txt(" = "));
-    l.push_back(cifra(fts(valorBSS(cadena, n))));
+    if (unos != 1) {
+        l.push_back(txt(" = "));
+        l.push_back(cifra(fts(valorBSS(cadena, n))));
+    }
     return l;
 }
 
@@ -363,10 +365,12 @@ void pasoRango(Trabajo& w, const OrigenRango& o, const TFloatLimits& l, const TT
                  cifra(textos.numeroMinimoNegativo), txt(".")});
     if (!entera && (o.sistemaMantisa == CA2 || o.sistemaMantisa == Exceso))
         w.regla({txt("para una mantisa fraccionaria en "), txt(nombre(o.sistemaMantisa)),
-                 txt(" el curso toma como mantisa máxima negativa -2^-(n-1) = "), cifra(fts(l.manMaxNeg)),
-                 txt(" y como mínima negativa -2^-n = "), cifra(fts(l.manMinNeg)),
+                 txt(" el curso toma como mantisa máxima negativa -"), cifra(potencia(-(o.nLimites - 1))), txt(" = "),
+                 cifra(fts(l.manMaxNeg)), txt(" y como mínima negativa -"), cifra(potencia(-o.nLimites)), txt(" = "),
+                 cifra(fts(l.manMinNeg)),
                  txt("; leída la cadena de bits en complemento, la mantisa más negativa sería -1 y la más cercana a "
-                     "cero -2^-(n-1).")});
+                     "cero -"),
+                 cifra(potencia(-(o.nLimites - 1))), txt(".")});
     if (!entera && o.sistemaMantisa == Exceso && !o.ventana4)
         w.regla({txt("una mantisa fraccionaria en Exceso vale entre -0,5 y 0,5 (se lee sobre 2^n), pero sus límites "
                      "se toman como los de CA2, hasta "),
@@ -685,6 +689,8 @@ std::string conversionFraccionaria(Trabajo& w, const std::string& numero, const 
             w.linea({txt("Es una potencia de 2: queda 0,5 × 2^"), cifra(entero(r.mitades.back().k)), txt(".")});
     }
     const bool falloNormalizacion = !r.normalizado;
+    if (r.mitades.empty() && r.dobles.empty() && magnitud >= 0.5 && magnitud < 1)
+        w.linea({txt("La magnitud ya está entre 0,5 y 1: no hace falta normalizar.")});
     if (!r.dobles.empty()) {
         Tabla t{{"Magnitud × 2", "Exponente k"}, {}};
         for (const TRastro4::Escalon& e : r.dobles)
@@ -803,8 +809,8 @@ void pasoError(Trabajo& w, TMantissaKind tipo, const TFormato4& f, double x, con
     }
     w.linea({txt("Valor representado: V = M × 2^E = "), cifra(fts(e.mantisa)), txt(" × 2^"), cifra(fts(e.exponente)),
              txt(" = "), cifra(fts(e.valor)), txt(".")});
-    w.linea({txt("Error absoluto = |V - x| = |"), cifra(fts(e.valor)), txt(" - "), cifra(fts(x)), txt("| = "),
-             cifra(e.absoluto)});
+    w.linea({txt("Error absoluto = |V - x| = |"), cifra(fts(e.valor)), txt(x < 0 ? " - (" : " - "), cifra(fts(x)),
+             txt(x < 0 ? ")| = " : "| = "), cifra(e.absoluto)});
     w.linea({txt("Error relativo = error absoluto / |x| = "), cifra(e.relativo)});
     const bool entera = tipo == Entera;
     w.linea({txt("La barra: una marca por cada "), cifra(entera ? "0,003" : "0,0003"),

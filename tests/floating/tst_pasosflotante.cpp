@@ -221,7 +221,7 @@ private slots:
             << "01" << ninguno
             << QStringList{"-0,5",       "1", "0,875 * (2^3)", "-0,125 * (2^3)", "-0,0625 * (2^0)", "-0,0625 * (2^3)",
                            "0,5 * (2^0)"}
-            << QStringList{"-2^-(n-1)"};
+            << QStringList{"mantisa máxima negativa -2^-3 = -0,125"};
         QTest::newRow("fraction BCS with implicit bit")
             << formato3(Fraccionaria, 4, BCS, SI, 3, CA2) << "0101"
             << "001" << ninguno << QStringList{"01101", "0,8125", "0,9375 * (2^3)", "13", "16", "1,625"} << ninguno;
@@ -350,7 +350,7 @@ private slots:
         QTest::newRow("fraction Exceso over 2^(n-1)")
             << pulsacion(Fraccionaria, 8, Exceso, NO, 8, Exceso, "-0,75") << ninguno
             << QStringList{"00100000", "10000000", "-0,75", "-0,0078125 * (2^127)", "-0,00390625 * (2^-128)"}
-            << QStringList{"2^(n-1)", "-2^-(n-1)"};
+            << QStringList{"2^(n-1)", "mantisa más negativa sería -1"};
         QTest::newRow("negative zero in BCS")
             << pulsacion(Entera, 8, BCS, nada, 8, Exceso, "-0") << ninguno << QStringList{"10000000"} << ninguno;
         QTest::newRow("negative zero elsewhere") << pulsacion(Entera, 8, CA1, nada, 8, CA2, "-0,0")
