@@ -36,6 +36,23 @@ std::string nombre(int sistema)
     return nombreSistema(sistema);
 }
 
+// The significant digits of a number's text (0 for scientific form).
+int cifrasSignificativas(const std::string& texto)
+{
+    if (texto.find('E') != std::string::npos)
+        return 0;
+    int r = 0;
+    bool empezado = false;
+    for (char c : texto) {
+        if (c < '0' || c > '9')
+            continue;
+        empezado = empezado || c != '0';
+        if (empezado)
+            ++r;
+    }
+    return r;
+}
+
 // ------------------------------------------------ reading a bit string
 
 // "64 + 32 + 4 = 100": the weights of the bits in 1 of an unsigned reading,
@@ -296,7 +313,7 @@ void pasoRango(Trabajo& w, const OrigenRango& o, const TFloatLimits& l, const TT
                  cifra(entero(o.nLimites)), txt(" bits en "), txt(nombre(o.sistemaMantisa)), txt(":")});
     } else {
         w.linea({txt("Los límites de la mantisa no se calcularon en esta conversión: son los que la ventana guardó de "
-                     "la última que los calculó.")});
+                     "la última que los calculó (todos 0 antes de la primera).")});
     }
     if (!formulasExponente)
         w.linea({txt("Los límites del exponente no se calcularon en esta conversión: son los guardados.")});
@@ -723,6 +740,12 @@ std::string conversionFraccionaria(Trabajo& w, const std::string& numero, const 
     if (cifras.parado)
         w.linea({txt("La fracción que queda ya no tiene ',': las cifras que faltan hasta "), cifra(entero(f.n)),
                  txt(" son 0.")});
+    bool largas = false;
+    for (const TRastro4::Digito& d : cifras.digitos)
+        largas = largas || cifrasSignificativas(fts(d.nuevo)) >= 15;
+    if (largas)
+        w.linea({txt("Las cifras de más al final de algunas fracciones vienen de que el número se guarda en binario "
+                     "con 53 bits: el valor guardado no es exactamente el decimal escrito.")});
     w.linea({txt("Las "), cifra(entero(f.n)), txt(" primeras cifras: "), bits(digitos), txt(".")});
     if (!cifras.parado && !cifras.digitos.empty() && cifras.digitos.back().nuevo != 0)
         w.regla({txt("la mantisa se corta: lo que queda después de esas cifras ("),
