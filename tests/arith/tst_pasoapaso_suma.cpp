@@ -120,6 +120,7 @@ private slots:
         QCOMPARE(g->mensajes.textos, QStringList{"No se pudieron igualar los exponentes"});
         QVERIFY(trabajo().contains("Mensaje: «No se pudieron igualar los exponentes»"));
         QVERIFY(w->Edit5->text().isEmpty());
+        capturar("mensaje");
 
         escribir({"0000000a", "00000010", "00000001", "00000000"});
         QTest::mouseClick(w->SpeedButton2, Qt::LeftButton);
