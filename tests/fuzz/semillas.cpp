@@ -303,12 +303,14 @@ void decimalIEEE()
                           {"0,00000000000001", "-9"},
                           {"9999999999999999", "22"},
                           {"-0,3", "5"},
-                          {"123,456", "-7"}};
+                          {"123,456", "-7"},
+                          {"3", "25"},
+                          {"", "5"},
+                          {"1", ""}};
     for (const Caso& c : casos) {
+        // The mode item plus one: 1 "Entero", 2 "Decimal".
         Semilla s;
-        s.booleano(c.potencia != nullptr).texto(c.numero);
-        if (c.potencia)
-            s.texto(c.potencia);
+        s.rango(c.potencia != nullptr ? 2 : 1, 0).texto(c.numero).texto(c.potencia ? c.potencia : "");
         guardar("fz_decimal_ieee", s);
     }
 }
