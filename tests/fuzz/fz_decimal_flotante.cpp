@@ -82,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     }
 
     if (entera) {
-        const cifral::TConversion4 c = cifral::calcular_MantExp_Entera(t, f);
+        cifral::TRastro4 rastro; // the steps, as the working shows them
+        const cifral::TConversion4 c = cifral::calcular_MantExp_Entera(t, f, &rastro);
         if (x < 0 && sm == BSS) {
             EXIGIR(c.mantisa.empty() && c.exponente.empty() && c.mensajes.size() == 1, donde + ": negativo en BSS");
             return 0;
@@ -102,10 +103,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
         EXIGIR(abs(v) <= abs(x) * (1 + Holgura), bits + ": mayor que el número");
         EXIGIR(abs(x) - abs(v) < potencia2(k) + mpq_class(1, 4) + abs(x) * Holgura, bits + ": resolución");
         comprobarError(cifral::calcular_errores(f, xd, c.mantisa, c.exponente), v, xd, bits);
+        // The working's last fitting is the mantissa written, and it fits.
+        EXIGIR(!rastro.ajustes.empty() && rastro.ajustes.back().cabe &&
+                   rastro.ajustes.back().mantisa == static_cast<double>(m) && rastro.ajustes.back().k == k,
+               bits + ": el último ajuste del paso a paso");
         return 0;
     }
 
-    const cifral::TConversion4 c = cifral::calcular_MantExp_Fraccionaria(t, f);
+    cifral::TRastro4 rastro;
+    const cifral::TConversion4 c = cifral::calcular_MantExp_Fraccionaria(t, f, &rastro);
     if (t.find(',') == std::string::npos) {
         EXIGIR(!c.escribe && c.mensajes == std::vector<std::string>{cifral::MensajeNoEsDecimal}, donde);
         return 0;
@@ -123,6 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     const mpq_class normalizado = abs(x) * potencia2(-k);
     EXIGIR(normalizado >= mpq_class(1, 2) * (1 - Holgura) && normalizado <= 1 + Holgura,
            donde + ": exponente " + std::to_string(k));
+    EXIGIR(rastro.normalizado && rastro.k == k, donde + ": el exponente del paso a paso");
     const int digitos = sm == BSS ? f.n : f.n - 1;
     if (c.mantisa.empty()) {
         // Refused with a message: a negative number in BSS, or a magnitude

@@ -72,8 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
                               std::to_string(nm) + " exponente " + cifral::nombreSistema(se) + std::to_string(ne) +
                               ": " + o.m1 + " " + o.e1 + (op == cifral::Suma ? " + " : " - ") + o.m2 + " " + o.e2;
 
+    cifral::TrazaSuma traza; // the steps, as the working shows them
     const cifral::TResultadoOperacion r =
-        entera ? cifral::flotantes_conEntera(op, o, f, {}) : cifral::flotantes_conFraccionaria(op, o, f, {});
+        cifral::operarFlotantes(entera ? cifral::mantisaEntera() : cifral::mantisaFraccionaria(), op, o, f, {}, &traza);
     const std::string resultado = donde + " = '" + r.mantisa + "' '" + r.exponente + "'";
     if (sm < 0) {
         // No mantissa system: no result.
@@ -102,6 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
         return 0;
     EXIGIR(binarioDe(r.mantisa, static_cast<std::size_t>(nm)) && binarioDe(r.exponente, static_cast<std::size_t>(ne)),
            resultado + ": los bits del resultado");
+    EXIGIR(traza.etapa == cifral::TrazaSuma::Etapa::Resultado && traza.alineada.E1 == traza.alineada.E2,
+           resultado + ": el paso a paso no llega al resultado");
     const std::int64_t e1 = valorEntero(se, o.e1, ne), e2 = valorEntero(se, o.e2, ne);
     const mpq_class a = m1 * potencia2(e1), b = m2 * potencia2(e2);
     const mpq_class exacto = op == cifral::Suma ? mpq_class(a + b) : mpq_class(a - b);
