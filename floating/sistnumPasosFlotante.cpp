@@ -654,9 +654,17 @@ void conversionEntera(Trabajo& w, const TFormato4& f, const TConversion4& c, con
     for (const TRastro4::Ajuste& a : r.ajustes)
         t.filas.push_back({cifra(fts(a.valor)), cifra(fts(a.mantisa)), cifra(entero(a.k)), txt(a.cabe ? "sí" : "no")});
     w.tabla(t);
-    if (r.ajustes.size() > 1 || (!r.ajustes.empty() && r.ajustes.front().valor != r.ajustes.front().mantisa))
+    if (r.ajustes.size() > 1 || (!r.ajustes.empty() && r.ajustes.front().valor != r.ajustes.front().mantisa)) {
+        // Something is lost when a value has a fraction or a halved mantissa is odd.
+        bool perdida = false;
+        for (std::size_t i = 0; i < r.ajustes.size(); ++i) {
+            const TRastro4::Ajuste& a = r.ajustes[i];
+            perdida = perdida || a.valor != a.mantisa || (i + 1 < r.ajustes.size() && std::fmod(a.mantisa, 2) != 0);
+        }
         w.regla({txt("de cada valor se toma la parte entera y cada mitad se corta: las cifras que no caben se "
-                     "pierden, no se redondea.")});
+                     "pierden, no se redondea."),
+                 txt(perdida ? " Aquí se perdieron cifras: el error lo muestra." : " Aquí no se perdió ninguna.")});
+    }
     if (!c.escribe) {
         w.linea({txt("Ningún exponente del formato alcanza para este número.")});
         mensajesDe(w, c, {MensajeNoRepresentable});
