@@ -112,6 +112,18 @@ std::string conMenosTipografico(const std::string& s)
 
 // ----------------------------------------------------------- the kinds
 
+Respuesta respuesta(std::string rotulo, std::string esperada, Comparacion comparacion,
+                    Tramo::Tipo pieza = Tramo::Tipo::Cifra, std::string paso = {})
+{
+    Respuesta r;
+    r.rotulo = std::move(rotulo);
+    r.esperada = std::move(esperada);
+    r.comparacion = comparacion;
+    r.pieza = pieza;
+    r.paso = std::move(paso);
+    return r;
+}
+
 void binarioAEntero(Ejercicio& e, Sorteo& s)
 {
     for (;;) {
@@ -159,11 +171,11 @@ void binarioAEntero(Ejercicio& e, Sorteo& s)
         if (e.nivel == 3 && (sistema == BCS || sistema == CA1))
             e.enunciado += " El cero negativo se escribe -0.";
         e.datos = {cadena, IntToStr(n)};
-        e.respuestas = {{"Entero", entero, Comparacion::Entero}};
+        e.respuestas = {respuesta("Entero", entero, Comparacion::Entero)};
         if (e.nivel >= 2) {
             const TextosLimites l = textosLimites(sistema, n);
-            e.respuestas.push_back({"Rango: desde", l.desde, Comparacion::Entero});
-            e.respuestas.push_back({"Rango: hasta", l.hasta, Comparacion::Entero});
+            e.respuestas.push_back(respuesta("Rango desde", l.desde, Comparacion::Entero, Tramo::Tipo::Cifra, "Rango"));
+            e.respuestas.push_back(respuesta("Rango hasta", l.hasta, Comparacion::Entero, Tramo::Tipo::Cifra, "Rango"));
         }
         e.trabajo = trabajoBinarioAEntero(static_cast<int>(sistema), cadena, n);
         return;
@@ -204,8 +216,8 @@ void enteroABinario(Ejercicio& e, Sorteo& s)
         e.disposicion = nombreSistema(sistema) + " con " + IntToStr(n) + " bits";
         e.enunciado = "Represente " + menos(v) + " en " + nombreSistema(sistema) + " con " + IntToStr(n) + " bits.";
         e.datos = {IntToStr(v), IntToStr(n)};
-        e.respuestas = {
-            {"Cadena de bits", cadenaDeEntero(sistema, n, static_cast<std::int32_t>(v), false), Comparacion::Bits}};
+        e.respuestas = {respuesta("Cadena de bits", cadenaDeEntero(sistema, n, static_cast<std::int32_t>(v), false),
+                                  Comparacion::Bits)};
         return;
     }
 }
@@ -254,9 +266,9 @@ void decimalAIEEE(Ejercicio& e, Sorteo& s)
         if (e.nivel == 3)
             e.enunciado += " La mantisa se corta a 23 bits, sin redondear.";
         e.datos = {numero};
-        e.respuestas = {{"Signo", c.signo, Comparacion::Bits, Tramo::Tipo::Signo},
-                        {"Exponente", c.exponente, Comparacion::Bits, Tramo::Tipo::Exponente},
-                        {"Mantisa", c.fraccion, Comparacion::Bits, Tramo::Tipo::Fraccion}};
+        e.respuestas = {respuesta("Signo", c.signo, Comparacion::Bits, Tramo::Tipo::Signo),
+                        respuesta("Exponente", c.exponente, Comparacion::Bits, Tramo::Tipo::Exponente),
+                        respuesta("Mantisa", c.fraccion, Comparacion::Bits, Tramo::Tipo::Fraccion)};
         e.trabajo = trabajoDecimalAIEEE(c);
         return;
     }
@@ -297,7 +309,7 @@ void ieeeADecimal(Ejercicio& e, Sorteo& s)
         e.enunciado = "Obtenga el valor decimal del número en IEEE 754 simple precisión de signo " + IntToStr(signo) +
                       ", exponente " + campoExponente + " y mantisa " + fraccion + ".";
         e.datos = {IntToStr(signo), campoExponente, fraccion};
-        e.respuestas = {{"Valor decimal", c.decimal, Comparacion::Decimal}};
+        e.respuestas = {respuesta("Valor decimal", c.decimal, Comparacion::Decimal)};
         e.trabajo = trabajoIEEEADecimal(signo, campoExponente, fraccion);
         return;
     }
@@ -467,6 +479,8 @@ int pasoDeRespuesta(const Ejercicio& ejercicio, std::size_t i)
                 continue;
             enLosDatos = false;
         }
+        if (!r.paso.empty() && pasos[p].titulo.find(r.paso) == std::string::npos)
+            continue;
         for (const Tramo* t : cifras) {
             if (r.pieza != Tramo::Tipo::Cifra && t->tipo != r.pieza)
                 continue;

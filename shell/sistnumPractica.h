@@ -41,6 +41,9 @@ struct Respuesta {
     // The piece of the working that writes it: a field of a float, or any
     // figure (Tramo::Tipo::Cifra).
     Tramo::Tipo pieza = Tramo::Tipo::Cifra;
+    // Words of the title of the step that computes it, when another step
+    // may hold the same figure first (the range, after the reading).
+    std::string paso;
 };
 
 struct Ejercicio {
@@ -65,7 +68,8 @@ bool respuestaCorrecta(const Respuesta& respuesta, const std::string& dada);
 
 // The index (from 0) of the first step of the working that holds the
 // expected figure of answer `i`, past the steps that only restate the
-// statement's data; -1 when no step holds it.
+// statement's data and among the steps the answer names; -1 when no step
+// holds it.
 int pasoDeRespuesta(const Ejercicio& ejercicio, std::size_t i);
 
 // The exercises of a sheet: `cantidad` exercises of the kinds, in turn, from

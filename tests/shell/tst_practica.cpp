@@ -183,7 +183,9 @@ private slots:
         QFETCH(QString, esperada);
         QFETCH(QString, dada);
         QFETCH(bool, correcta);
-        const Respuesta r{"R", esperada.toStdString(), comparacion};
+        Respuesta r;
+        r.esperada = esperada.toStdString();
+        r.comparacion = comparacion;
         QCOMPARE(respuestaCorrecta(r, dada.toStdString()), correcta);
     }
 
