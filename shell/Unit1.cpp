@@ -4,6 +4,7 @@
 #include "shell/Controles.h"
 #include "shell/Glifos.h"
 #include "shell/Preferencias.h"
+#include "shell/UnitPractica.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -105,6 +106,14 @@ TForm1::TForm1(QWidget* padre)
     BotonLaboratorio->setVisible(false);
     RotuloLaboratorio->setVisible(false);
     setTabOrder(SpeedButton2, BotonLaboratorio);
+    // Right of the descriptions: exercises of every converter.
+    BotonPractica = new QPushButton(QStringLiteral("Práctica"), TabControl1);
+    BotonPractica->setObjectName(QStringLiteral("BotonPractica"));
+    BotonPractica->setAccessibleName(QStringLiteral("Abrir Práctica"));
+    BotonPractica->setToolTip(QStringLiteral("Ejercicios que Cifral arma y corrige, y hojas de ejercicios"));
+    colocar(BotonPractica, 472, 72, 110, 26);
+    setTabOrder(SpeedButton2, BotonPractica);
+    setTabOrder(BotonPractica, BotonLaboratorio);
 
     // On the "Acerca..." tab, beside the credits: the size of the interface
     // and the keys of every window.
@@ -138,6 +147,7 @@ TForm1::TForm1(QWidget* padre)
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
     connect(BotonLaboratorio, &QPushButton::clicked, this, &TForm1::BotonLaboratorioClick);
+    connect(BotonPractica, &QPushButton::clicked, this, &TForm1::BotonPracticaClick);
     FormCreate();
 }
 
@@ -167,6 +177,7 @@ void TForm1::TabControl1Change()
     const int i = TabControl1->currentIndex();
     BotonLaboratorio->setVisible(i == 2);
     RotuloLaboratorio->setVisible(i == 2);
+    BotonPractica->setVisible(i >= 0 && i < 4);
     for (QWidget* w : std::initializer_list<QWidget*>{RotuloTamano, TamanoInterfaz, AvisoTamano, RotuloAtajos})
         w->setVisible(i == 4);
     if (i >= 0 && i < 4) {
@@ -254,6 +265,15 @@ void TForm1::BotonLaboratorioClick()
     laboratorio_->show();
     laboratorio_->raise();
     laboratorio_->activateWindow();
+}
+
+void TForm1::BotonPracticaClick()
+{
+    if (practica_ == nullptr)
+        practica_ = new TFormPractica(this);
+    practica_->show();
+    practica_->raise();
+    practica_->activateWindow();
 }
 
 bool TForm1::event(QEvent* e)

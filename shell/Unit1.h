@@ -19,6 +19,7 @@ namespace cifral {
 class BotonRapido;
 class Memo;
 class TFormLaboratorio;
+class TFormPractica;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -42,6 +43,10 @@ public:
     // modal.
     void BotonLaboratorioClick();
     TFormLaboratorio* laboratorio() const { return laboratorio_; }
+    // Opens the "Práctica" window (made on the first click); it is not
+    // modal.
+    void BotonPracticaClick();
+    TFormPractica* practica() const { return practica_; }
     // The size of the interface chosen on the "Acerca..." tab: kept, and
     // used from the next start.
     void TamanoInterfazChange();
@@ -61,7 +66,8 @@ public:
     std::array<Memo*, 7> creditos; // Memo3 .. Memo9
     QPushButton* BotonLaboratorio; // on the IEEE tab only
     QLabel* RotuloLaboratorio;
-    QLabel* RotuloTamano; // on the "Acerca..." tab only
+    QPushButton* BotonPractica; // beside the descriptions of the first four tabs
+    QLabel* RotuloTamano;       // on the "Acerca..." tab only
     QComboBox* TamanoInterfaz;
     QLabel* AvisoTamano;
     QLabel* RotuloAtajos;
@@ -76,6 +82,7 @@ private:
     std::array<std::array<QDialog*, 2>, 4> conversores_{};
     bool pintado_ = false;
     TFormLaboratorio* laboratorio_ = nullptr;
+    TFormPractica* practica_ = nullptr;
 };
 
 } // namespace cifral
