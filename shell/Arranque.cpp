@@ -19,6 +19,7 @@
 #include "shell/Preferencias.h"
 #include "shell/Servicios.h"
 #include "shell/Unit1.h"
+#include "shell/UnitPractica.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -117,6 +118,9 @@ void prepararAplicacion()
 
 int arrancar(int argc, char** argv, const Ganchos& ganchos)
 {
+    // "--hoja-de-ejercicios": the sheet's PDF, without a window.
+    if (pideHojaDeEjercicios(argc, argv))
+        return hojaDesdeLineaDeOrdenes(argc, argv);
     aplicarTamanoDeInterfaz();
     QApplication aplicacion(argc, argv);
     prepararAplicacion();
