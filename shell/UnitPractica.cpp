@@ -190,10 +190,15 @@ QString leerOpciones(int argc, char** argv, OpcionesHoja& o)
     return {};
 }
 
-const char* const UsoHoja = "Uso: cifral --hoja-de-ejercicios N [--tipos 1,2,5] [--nivel 1|2|3] [--semilla S] "
-                            "--pdf ARCHIVO\n"
-                            "  N: de 1 a 50 ejercicios. Tipos: 1 Binario a Entero, 2 Entero a Binario, "
-                            "5 Decimal a IEEE 754, 6 IEEE 754 a Decimal.\n";
+QString usoHoja()
+{
+    QStringList tipos;
+    for (const int t : tiposDisponibles())
+        tipos << QStringLiteral("%1 %2").arg(t).arg(q(nombreTipoEjercicio(t)));
+    return QStringLiteral("Uso: cifral --hoja-de-ejercicios N [--tipos 1,2,5] [--nivel 1|2|3] [--semilla S] "
+                          "--pdf ARCHIVO\n  N: de 1 a 50 ejercicios. Tipos: %1.\n")
+        .arg(tipos.join(QStringLiteral(", ")));
+}
 
 } // namespace
 
@@ -210,7 +215,7 @@ int hojaDesdeLineaDeOrdenes(int argc, char** argv)
     OpcionesHoja o;
     const QString error = leerOpciones(argc, argv, o);
     if (!error.isEmpty()) {
-        std::fprintf(stderr, "cifral: %s\n%s", error.toLocal8Bit().constData(), UsoHoja);
+        std::fprintf(stderr, "cifral: %s\n%s", error.toLocal8Bit().constData(), usoHoja().toLocal8Bit().constData());
         return 2;
     }
     // No window is opened: a machine without a display prints too.

@@ -2,6 +2,8 @@
 
 #include "fixed/sistnumA.h"
 #include "fixed/sistnumPasosFijo.h"
+#include "floating/sistnum3.h"
+#include "floating/sistnumPasosFlotante.h"
 #include "ieee/sistnum5.h"
 #include "ieee/sistnum6.h"
 #include "ieee/sistnumPasosIEEE.h"
@@ -222,6 +224,73 @@ void enteroABinario(Ejercicio& e, Sorteo& s)
     }
 }
 
+// A layout in words: "mantisa fraccionaria de 6 bits en CA2, sin bit
+// implícito, y exponente de 4 bits en Exceso".
+std::string textoFormato(const TFloatFormat& f)
+{
+    std::string r = std::string("mantisa ") + (f.tipoMantisa == Entera ? "entera" : "fraccionaria") + " de " +
+                    IntToStr(f.longitudMantisa) + " bits en " + nombreSistema(f.sistemaMantisa);
+    if (f.tipoMantisa == Fraccionaria)
+        r += f.bitImplicito == ConBitImplicito ? ", con bit implícito" : ", sin bit implícito";
+    return r + ", y exponente de " + IntToStr(f.longitudExponente) + " bits en " + nombreSistema(f.sistemaExponente);
+}
+
+void binarioADecimal(Ejercicio& e, Sorteo& s)
+{
+    for (;;) {
+        TFloatFormat f;
+        if (e.nivel == 1) {
+            f.tipoMantisa = Entera;
+            f.longitudMantisa = s.entre(4, 8);
+            f.sistemaMantisa = s.uno({BSS, CA2});
+            f.longitudExponente = s.entre(3, 4);
+            f.sistemaExponente = s.uno({BSS, Exceso});
+        } else {
+            f.tipoMantisa = e.nivel == 2 ? s.uno({Entera, Fraccionaria}) : Fraccionaria;
+            f.longitudMantisa = s.entre(4, e.nivel == 2 ? 8 : 12);
+            f.sistemaMantisa = s.entre(0, 4);
+            f.bitImplicito = e.nivel == 2 ? SinBitImplicito : s.uno({ConBitImplicito, SinBitImplicito});
+            f.longitudExponente = s.entre(3, 6);
+            f.sistemaExponente = s.entre(0, 4);
+        }
+        const std::string mantisa = s.bits(f.longitudMantisa);
+        const std::string exponente = s.bits(f.longitudExponente);
+        const auto sm = static_cast<TNumberSystem>(f.sistemaMantisa);
+        const auto se = static_cast<TNumberSystem>(f.sistemaExponente);
+        if (f.tipoMantisa == Fraccionaria && !mantisaNormalizada(mantisa, f.sistemaMantisa))
+            continue;
+        // The figures the window writes: the mantissa's value and the
+        // exponent's.
+        std::string valorMantisa;
+        if (f.tipoMantisa == Entera) {
+            valorMantisa =
+                textoConCeroNegativo(FloatToStr(manent(mantisa, f.longitudMantisa, sm)), f.sistemaMantisa, mantisa);
+        } else {
+            int nPrima = f.longitudMantisa;
+            valorMantisa = FloatToStr(mantFracc(mantisa, nPrima, sm, usaBitImplicito(f)));
+        }
+        const std::string valorExponente =
+            textoConCeroNegativo(FloatToStr(expo(exponente, f.longitudExponente, se)), f.sistemaExponente, exponente);
+        if (e.nivel < 3 && (valorMantisa == "-0" || valorExponente == "-0"))
+            continue;
+        const Trabajo w = trabajoBinarioADecimal(f, mantisa, exponente, TEstado3{});
+        if (!w.mensajes().empty())
+            continue;
+        e.disposicion = textoFormato(f);
+        e.disposicion[0] = 'M';
+        e.enunciado = "Con " + textoFormato(f) + ", obtenga el valor de la mantisa " + mantisa +
+                      " y el del exponente " + exponente + ".";
+        if (valorMantisa == "-0" || valorExponente == "-0")
+            e.enunciado += " El cero negativo se escribe -0.";
+        e.datos = {mantisa, exponente, IntToStr(f.longitudMantisa), IntToStr(f.longitudExponente)};
+        e.respuestas = {
+            respuesta("Mantisa", valorMantisa, Comparacion::Decimal, Tramo::Tipo::Cifra, "La mantisa"),
+            respuesta("Exponente", valorExponente, Comparacion::Entero, Tramo::Tipo::Cifra, "El exponente")};
+        e.trabajo = w;
+        return;
+    }
+}
+
 void decimalAIEEE(Ejercicio& e, Sorteo& s)
 {
     for (;;) {
@@ -362,7 +431,7 @@ std::string nombreTipoEjercicio(int tipo)
 
 const std::vector<int>& tiposDisponibles()
 {
-    static const std::vector<int> tipos{1, 2, 5, 6};
+    static const std::vector<int> tipos{1, 2, 3, 5, 6};
     return tipos;
 }
 
@@ -395,6 +464,9 @@ Ejercicio generarEjercicio(int tipo, int nivel, std::uint64_t semilla, int numer
         break;
     case 2:
         enteroABinario(e, s);
+        break;
+    case 3:
+        binarioADecimal(e, s);
         break;
     case 5:
         decimalAIEEE(e, s);

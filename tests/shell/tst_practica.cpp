@@ -21,7 +21,7 @@ constexpr int Semillas = 150;
 TNumberSystem sistemaDe(const std::string& disposicion)
 {
     for (int s = 0; s < 5; ++s)
-        if (disposicion.rfind(nombreSistema(s) + " ", 0) == 0)
+        if (disposicion.rfind(nombreSistema(s) + " ", 0) == 0 || disposicion.rfind(nombreSistema(s) + ",", 0) == 0)
             return static_cast<TNumberSystem>(s);
     return BSS;
 }
@@ -91,6 +91,21 @@ private slots:
                 const int n = std::stoi(e.datos[1]);
                 QCOMPARE(static_cast<int>(r[0].esperada.size()), n);
                 QVERIFY2(valorSistema(s, r[0].esperada, n) == std::stod(e.datos[0]), donde.c_str());
+                break;
+            }
+            case 3: {
+                // The exponent is an integer of its system; an integer
+                // mantissa too.
+                const std::string& d = e.disposicion;
+                const TNumberSystem se = sistemaDe(d.substr(d.rfind(" en ") + 4) + " ");
+                const int m = std::stoi(e.datos[3]);
+                if (r[1].esperada != "-0")
+                    QVERIFY2(std::stod(r[1].esperada) == valorSistema(se, e.datos[1], m), donde.c_str());
+                if (d.find("entera") != std::string::npos && r[0].esperada != "-0") {
+                    const TNumberSystem sm = sistemaDe(d.substr(d.find(" en ") + 4));
+                    QVERIFY2(std::stod(r[0].esperada) == valorSistema(sm, e.datos[0], std::stoi(e.datos[2])),
+                             donde.c_str());
+                }
                 break;
             }
             case 5: {
