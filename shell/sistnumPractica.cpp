@@ -3,6 +3,7 @@
 #include "fixed/sistnumA.h"
 #include "fixed/sistnumPasosFijo.h"
 #include "floating/sistnum3.h"
+#include "floating/sistnum4.h"
 #include "floating/sistnumPasosFlotante.h"
 #include "ieee/sistnum5.h"
 #include "ieee/sistnum6.h"
@@ -291,6 +292,101 @@ void binarioADecimal(Ejercicio& e, Sorteo& s)
     }
 }
 
+// A decimal of 1 to 3 decimals, not 0, below `tope`, written with ','.
+std::string decimalCorto(Sorteo& s, int tope)
+{
+    for (;;) {
+        const int decimales = s.entre(1, 3);
+        std::int64_t escala = 1;
+        for (int i = 0; i < decimales; ++i)
+            escala *= 10;
+        const std::int64_t m = s.entre(std::int64_t{1}, tope * escala - 1);
+        if (m % 10 == 0)
+            continue;
+        std::string digitos = std::to_string(m);
+        while (static_cast<int>(digitos.size()) <= decimales)
+            digitos = "0" + digitos;
+        return digitos.substr(0, digitos.size() - static_cast<std::size_t>(decimales)) + "," +
+               digitos.substr(digitos.size() - static_cast<std::size_t>(decimales));
+    }
+}
+
+void decimalAFlotante(Ejercicio& e, Sorteo& s)
+{
+    for (;;) {
+        TFormato4 f;
+        TMantissaKind tipo;
+        std::string numero;
+        if (e.nivel == 1) {
+            tipo = Entera;
+            f.sistemaMantisa = s.uno({BSS, CA2});
+            f.sistemaExponente = s.uno({BSS, CA2});
+            numero = IntToStr(s.entre(1, 120));
+        } else if (e.nivel == 2) {
+            tipo = Fraccionaria;
+            f.sistemaMantisa = static_cast<TNumberSystem>(s.entre(0, 4));
+            f.sistemaExponente = static_cast<TNumberSystem>(s.entre(0, 4));
+            numero = decimalDeFraccion(s.entre(std::int64_t{1}, std::int64_t{127}), s.entre(1, 6));
+            if (numero.find(',') == std::string::npos)
+                continue;
+            if (f.sistemaMantisa != BSS && s.moneda())
+                numero = "-" + numero;
+        } else {
+            tipo = s.uno({Entera, Fraccionaria});
+            f.n = s.uno({8, 16});
+            f.e = 8;
+            f.sistemaMantisa = static_cast<TNumberSystem>(s.entre(0, 4));
+            f.sistemaExponente = static_cast<TNumberSystem>(s.entre(0, 4));
+            f.implicito = tipo == Fraccionaria && s.moneda();
+            numero = tipo == Entera ? IntToStr(s.entre(100, 30000)) : decimalCorto(s, 100);
+            if (f.sistemaMantisa != BSS && s.moneda())
+                numero = "-" + numero;
+        }
+        const TConversion4 c =
+            tipo == Entera ? calcular_MantExp_Entera(numero, f) : calcular_MantExp_Fraccionaria(numero, f);
+        if (!c.mensajes.empty() || !c.escribe || c.mantisa.empty() || c.exponente.empty())
+            continue;
+        // Only fields that read back as the number, or as a number just
+        // below it when bits were cut: a negative number with the implicit
+        // bit in a complement reads back as another number by the course's
+        // rule, which is no exercise.
+        const double x = guardarDouble(StrToFloat(numero));
+        const auto leido = tipo == Entera ? calcular_errores(f, x, c.mantisa, c.exponente)
+                                          : calculo_error_F(f, x, c.mantisa, c.exponente);
+        if (!leido || (e.nivel < 3 && leido->valor != x) ||
+            !(std::fabs(leido->valor) <= std::fabs(x) && std::fabs(leido->valor) > std::fabs(x) / 2))
+            continue;
+        TPulsacion4 p;
+        p.n = f.n;
+        p.e = f.e;
+        p.numero = numero;
+        p.tipo = tipo;
+        p.sistemaMantisa = f.sistemaMantisa;
+        p.sistemaExponente = f.sistemaExponente;
+        p.bitImplicito = f.implicito ? ConBitImplicito : SinBitImplicito;
+        Trabajo w = trabajoDecimalAFlotante(p);
+        if (!w.mensajes().empty())
+            continue;
+        TFloatFormat ff;
+        ff.tipoMantisa = tipo;
+        ff.longitudMantisa = f.n;
+        ff.sistemaMantisa = f.sistemaMantisa;
+        ff.bitImplicito = p.bitImplicito;
+        ff.longitudExponente = f.e;
+        ff.sistemaExponente = f.sistemaExponente;
+        e.disposicion = textoFormato(ff);
+        e.disposicion[0] = 'M';
+        e.enunciado = "Represente " + conMenosTipografico(numero) + " en punto flotante con " + textoFormato(ff) + ".";
+        if (tipo == Fraccionaria)
+            e.enunciado += " La mantisa va normalizada y sus bits se cortan, sin redondear.";
+        e.datos = {numero, IntToStr(f.n), IntToStr(f.e)};
+        e.respuestas = {respuesta("Mantisa", c.mantisa, Comparacion::Bits),
+                        respuesta("Exponente", c.exponente, Comparacion::Bits)};
+        e.trabajo = std::move(w);
+        return;
+    }
+}
+
 void decimalAIEEE(Ejercicio& e, Sorteo& s)
 {
     for (;;) {
@@ -431,7 +527,7 @@ std::string nombreTipoEjercicio(int tipo)
 
 const std::vector<int>& tiposDisponibles()
 {
-    static const std::vector<int> tipos{1, 2, 3, 5, 6};
+    static const std::vector<int> tipos{1, 2, 3, 4, 5, 6};
     return tipos;
 }
 
@@ -467,6 +563,9 @@ Ejercicio generarEjercicio(int tipo, int nivel, std::uint64_t semilla, int numer
         break;
     case 3:
         binarioADecimal(e, s);
+        break;
+    case 4:
+        decimalAFlotante(e, s);
         break;
     case 5:
         decimalAIEEE(e, s);

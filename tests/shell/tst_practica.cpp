@@ -2,6 +2,7 @@
 // converters' routines, the checking of answers and the drawing's
 // reproducibility.
 #include "fixed/sistnumA.h"
+#include "floating/sistnum4.h"
 #include "ieee/sistnum6.h"
 #include "shell/TextoDecimal.h"
 #include "shell/sistnumPractica.h"
@@ -106,6 +107,28 @@ private slots:
                     QVERIFY2(std::stod(r[0].esperada) == valorSistema(sm, e.datos[0], std::stoi(e.datos[2])),
                              donde.c_str());
                 }
+                break;
+            }
+            case 4: {
+                // Read back by the converter's error routine: the number
+                // itself, or below it when bits were cut.
+                const std::string& d = e.disposicion;
+                TFormato4 f;
+                f.n = std::stoi(e.datos[1]);
+                f.e = std::stoi(e.datos[2]);
+                f.sistemaMantisa = sistemaDe(d.substr(d.find(" en ") + 4));
+                f.sistemaExponente = sistemaDe(d.substr(d.rfind(" en ") + 4) + " ");
+                f.implicito = d.find("con bit implícito") != std::string::npos;
+                const double x = guardarDouble(StrToFloat(e.datos[0]));
+                const auto error = d.find("entera") != std::string::npos
+                                       ? calcular_errores(f, x, r[0].esperada, r[1].esperada)
+                                       : calculo_error_F(f, x, r[0].esperada, r[1].esperada);
+                QVERIFY2(error.has_value(), donde.c_str());
+                if (nivel < 3)
+                    QVERIFY2(error->valor == x, donde.c_str());
+                else
+                    QVERIFY2(std::fabs(error->valor) <= std::fabs(x) && std::fabs(error->valor) > std::fabs(x) / 2,
+                             donde.c_str());
                 break;
             }
             case 5: {
