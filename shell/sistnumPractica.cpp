@@ -1,5 +1,8 @@
 #include "shell/sistnumPractica.h"
 
+#include "arith/Tad_Entera7.h"
+#include "arith/Tad_Fracc7.h"
+#include "arith/sistnumPasosSuma.h"
 #include "fixed/sistnumA.h"
 #include "fixed/sistnumPasosFijo.h"
 #include "floating/sistnum3.h"
@@ -387,6 +390,66 @@ void decimalAFlotante(Ejercicio& e, Sorteo& s)
     }
 }
 
+void sumaResta(Ejercicio& e, Sorteo& s)
+{
+    for (;;) {
+        const TMantissaKind tipo = e.nivel == 1 ? Entera : s.uno({Entera, Fraccionaria});
+        const TOperacion op = s.moneda() ? Resta : Suma;
+        TFormatoSuma f;
+        f.longitudMantisa = 8;
+        f.longitudExponente = 8;
+        if (e.nivel == 1) {
+            f.sistemaMantisa = s.uno({BSS, CA2});
+            f.sistemaExponente = s.uno({BSS, CA2});
+        } else {
+            f.sistemaMantisa = s.entre(0, 4);
+            f.sistemaExponente = s.entre(0, 4);
+        }
+        // Small exponents: the first level writes both alike, the others
+        // differ by up to two (three) places.
+        const auto sistemaE = static_cast<TNumberSystem>(f.sistemaExponente);
+        const int e1 = s.entre(0, 3);
+        const int e2 = e.nivel == 1 ? e1 : e1 + s.entre(e.nivel == 2 ? -2 : -3, e.nivel == 2 ? 2 : 3);
+        if (!representable(sistemaE, 8, e2))
+            continue;
+        TOperandos o;
+        o.m1 = s.bits(8);
+        o.m2 = s.bits(8);
+        o.e1 = convertir_A_Sistema(sistemaE, 8, e1, false);
+        o.e2 = convertir_A_Sistema(sistemaE, 8, e2, e2 < 0);
+        const TResultadoOperacion r = tipo == Entera ? flotantes_conEntera(op, o, f, TOperationDetail{})
+                                                     : flotantes_conFraccionaria(op, o, f, TOperationDetail{});
+        if (!r.mensajes.empty() || r.mantisa.empty() || r.exponente.empty())
+            continue;
+        Trabajo w = trabajoSumaResta(tipo, op, o, f, TOperationDetail{});
+        if (!w.mensajes().empty())
+            continue;
+        TFloatFormat ff;
+        ff.tipoMantisa = tipo;
+        ff.longitudMantisa = 8;
+        ff.sistemaMantisa = f.sistemaMantisa;
+        ff.bitImplicito = SinBitImplicito;
+        ff.longitudExponente = 8;
+        ff.sistemaExponente = f.sistemaExponente;
+        e.disposicion = textoFormato(ff);
+        e.disposicion[0] = 'M';
+        e.enunciado = "Con " + textoFormato(ff) + (op == Suma ? ", sume el número" : ", reste al número") +
+                      " de mantisa " + o.m1 + " y exponente " + o.e1 + (op == Suma ? " con el" : " el") +
+                      " de mantisa " + o.m2 + " y exponente " + o.e2 + ".";
+        if (e1 != e2)
+            e.enunciado += " Iguale los exponentes como en el curso: la mantisa del exponente menor se divide por 2 "
+                           "mientras sea par, y si no, la otra se duplica.";
+        e.enunciado += " El resultado queda con el exponente común, sin normalizar.";
+        e.datos = {o.m1, o.e1, o.m2, o.e2, "8"};
+        e.respuestas = {respuesta("Mantisa del resultado", r.mantisa, Comparacion::Bits, Tramo::Tipo::Cifra,
+                                  "mantisa del resultado"),
+                        respuesta("Exponente del resultado", r.exponente, Comparacion::Bits, Tramo::Tipo::Cifra,
+                                  "exponente del resultado")};
+        e.trabajo = std::move(w);
+        return;
+    }
+}
+
 void decimalAIEEE(Ejercicio& e, Sorteo& s)
 {
     for (;;) {
@@ -527,7 +590,7 @@ std::string nombreTipoEjercicio(int tipo)
 
 const std::vector<int>& tiposDisponibles()
 {
-    static const std::vector<int> tipos{1, 2, 3, 4, 5, 6};
+    static const std::vector<int> tipos{1, 2, 3, 4, 5, 6, 7};
     return tipos;
 }
 
@@ -566,6 +629,9 @@ Ejercicio generarEjercicio(int tipo, int nivel, std::uint64_t semilla, int numer
         break;
     case 4:
         decimalAFlotante(e, s);
+        break;
+    case 7:
+        sumaResta(e, s);
         break;
     case 5:
         decimalAIEEE(e, s);

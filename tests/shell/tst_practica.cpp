@@ -131,6 +131,20 @@ private slots:
                              donde.c_str());
                 break;
             }
+            case 7: {
+                // With both exponents written alike nothing moves: the
+                // mantissas' integers add (or subtract) as they are.
+                if (e.datos[1] == e.datos[3]) {
+                    const std::string& d = e.disposicion;
+                    const TNumberSystem sm = sistemaDe(d.substr(d.find(" en ") + 4));
+                    const double a = valorSistema(sm, e.datos[0], 8);
+                    const double b = valorSistema(sm, e.datos[2], 8);
+                    const bool suma = e.enunciado.find("sume") != std::string::npos;
+                    QVERIFY2(valorSistema(sm, r[0].esperada, 8) == (suma ? a + b : a - b), donde.c_str());
+                    QCOMPARE(r[1].esperada, e.datos[1]);
+                }
+                break;
+            }
             case 5: {
                 const Extended x = StrToFloat(e.datos[0]);
                 const double v = valorIEEE(r);

@@ -101,6 +101,7 @@ private slots:
         QTest::newRow("cadena") << 2 << 2 << 1 << QString();
         QTest::newRow("exponente de punto flotante") << 3 << 2 << 2 << QStringLiteral("El exponente");
         QTest::newRow("mantisa de punto flotante") << 4 << 2 << 1 << QString();
+        QTest::newRow("suma") << 7 << 2 << 1 << QStringLiteral("mantisa del resultado");
         QTest::newRow("exponente") << 5 << 2 << 2 << QString();
         QTest::newRow("mantisa") << 5 << 3 << 3 << QString();
         QTest::newRow("valor") << 6 << 2 << 1 << QString();
