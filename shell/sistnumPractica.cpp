@@ -382,6 +382,9 @@ void decimalAFlotante(Ejercicio& e, Sorteo& s)
         e.enunciado = "Represente " + conMenosTipografico(numero) + " en punto flotante con " + textoFormato(ff) + ".";
         if (tipo == Fraccionaria)
             e.enunciado += " La mantisa va normalizada y sus bits se cortan, sin redondear.";
+        else if (e.nivel == 3)
+            e.enunciado += " Si la mantisa no cabe, el número se divide por 2 (y el exponente sube 1) hasta que su "
+                           "parte entera quepa.";
         e.datos = {numero, IntToStr(f.n), IntToStr(f.e)};
         e.respuestas = {respuesta("Mantisa", c.mantisa, Comparacion::Bits),
                         respuesta("Exponente", c.exponente, Comparacion::Bits)};
