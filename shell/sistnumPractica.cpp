@@ -50,7 +50,7 @@ class Sorteo {
 public:
     Sorteo(std::uint64_t semilla, int tipo, int nivel, int numero)
         : g_(mezclar(mezclar(mezclar(semilla) ^ static_cast<std::uint64_t>(tipo)) ^
-                     static_cast<std::uint64_t>(nivel * 64 + 0)) ^
+                     static_cast<std::uint64_t>(nivel) * 64) ^
              static_cast<std::uint64_t>(numero))
     {
     }
