@@ -14,6 +14,8 @@
 #include <QLayout>
 #include <QPushButton>
 
+#include <utility>
+
 namespace cifral {
 
 namespace {
@@ -156,6 +158,19 @@ void TForm7::construir()
     connect(SpeedButton3, &BotonRapido::movimiento, this, manejador(this, &TForm7::SpeedButton3MouseMove));
     connect(SpeedButton4, &QToolButton::clicked, this, manejador(this, &TForm7::SpeedButton4Click));
 
+    // What a screen reader says of each field; Tab goes through the format,
+    // the two numbers, the operations and the result, in reading order.
+    StaticText1->setBuddy(ComboBox1);
+    StaticText2->setBuddy(ComboBox2);
+    ComboBox1->setAccessibleName(QStringLiteral("Longitud de la mantisa"));
+    ComboBox2->setAccessibleName(QStringLiteral("Longitud del exponente"));
+    for (auto [campo, nombre] :
+         {std::pair{Edit1, "Mantisa del primer número"}, std::pair{Edit2, "Exponente del primer número"},
+          std::pair{Edit3, "Mantisa del segundo número"}, std::pair{Edit4, "Exponente del segundo número"},
+          std::pair{Edit5, "Mantisa del resultado"}, std::pair{Edit6, "Exponente del resultado"}})
+        campo->setAccessibleName(QString::fromUtf8(nombre));
+    ordenarTabulacion({RadioGroup1, RadioGroup3, ComboBox1, RadioGroup4, ComboBox2, Edit1, Edit2, Edit3, Edit4,
+                       SpeedButton1, SpeedButton2, Edit5, Edit6, Button1, SpeedButton3, SpeedButton4, BotonPasoAPaso});
     FormCreate();
     // No control holds the focus when the window first shows (all but the
     // system group are disabled): the first click into that group is then

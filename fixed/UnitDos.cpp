@@ -90,9 +90,6 @@ void TFormDos::construir()
                                  QStringLiteral("Elija el sistema y la longitud, escriba el número y pulse "
                                                 "«Convertir»: aquí verá cómo se hizo la conversión, paso a paso."));
     BotonPasoAPaso = pasos_->crearBoton(332, 176, 110, 28);
-    // The working opens beside the converter and the keyboard stays here:
-    // the student goes on converting while the working follows.
-    connect(BotonPasoAPaso, &QPushButton::clicked, this, [this] { activateWindow(); });
 
     GroupBox1 = new QGroupBox(QStringLiteral("Acerca del número convertido:"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -103,6 +100,7 @@ void TFormDos::construir()
         l = rotulo(nombreEtiqueta, titulo, GroupBox1, 12, true);
         colocar(l, 16, y + 3, 164, 16);
         e = campo(nombreCampo, GroupBox1, 184, y);
+        l->setBuddy(e);
     };
     filaLimite(QStringLiteral("Label6"), QStringLiteral("Mínimo número negativo:"), QStringLiteral("Edit3"), 30, Label6,
                Edit3);
@@ -141,8 +139,16 @@ void TFormDos::construir()
     connect(SpeedButton1, &BotonRapido::movimiento, this, manejador(this, &TFormDos::SpeedButton1MouseMove));
     connect(SpeedButton2, &QToolButton::clicked, this, manejador(this, &TFormDos::SpeedButton2Click));
 
-    setTabOrder(Edit1, ComboBox1);
-    setTabOrder(ComboBox1, RadioGroup1);
+    // A screen reader names each field by the label beside it; Tab goes
+    // through the configuration, the number, the buttons and the results.
+    Label1->setBuddy(Edit1);
+    Label4->setBuddy(ComboBox1);
+    Label2->setBuddy(Edit7);
+    Label5->setBuddy(Edit2);
+    Label15->setBuddy(Edit11);
+    Label16->setBuddy(Edit12);
+    ordenarTabulacion(
+        {ComboBox1, RadioGroup1, Edit1, Button1, Edit7, Edit2, BotonPasoAPaso, Button2, SpeedButton2, SpeedButton1});
     ComboBox1->setFocus();
 }
 

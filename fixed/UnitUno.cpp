@@ -46,7 +46,9 @@ void TFormUno::construir()
     Edit1->setLimiteTecleo(32);
     colocar(Edit1, 16, 38, 257, 24);
     Label4 = rotulo(QStringLiteral("Label4"), QStringLiteral("Longitud de la cadena:"), this, 11, true);
-    colocar(Label4, 288, 20, 130, 16);
+    // Eight pixels left of the list below it, so that its text stays clear
+    // of the option group's frame.
+    colocar(Label4, 280, 20, 130, 16);
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     for (int bits = 2; bits <= 32; ++bits)
@@ -92,9 +94,6 @@ void TFormUno::construir()
                                  QStringLiteral("Elija el sistema y la longitud, escriba la cadena de bits y pulse "
                                                 "«Convertir»: aquí verá cómo se hizo la conversión, paso a paso."));
     BotonPasoAPaso = pasos_->crearBoton(284, 170, 108, 28);
-    // The working opens beside the converter and the keyboard stays here:
-    // the student goes on converting while the working follows.
-    connect(BotonPasoAPaso, &QPushButton::clicked, this, [this] { activateWindow(); });
 
     // GroupBox2 fills GroupBox1, so only GroupBox2 shows.
     GroupBox1 = new QGroupBox(QStringLiteral("Acerca del número convertido:"), this);
@@ -111,6 +110,7 @@ void TFormUno::construir()
         l = rotulo(nombreEtiqueta, titulo, GroupBox2, 11, true);
         colocar(l, 16, y + 3, 170, 16);
         e = campo(nombreCampo, GroupBox2, 180, y);
+        l->setBuddy(e);
     };
     filaLimite(QStringLiteral("Label10"), QStringLiteral("Mínimo número negativo:"), QStringLiteral("Edit7"), 30,
                Label10, Edit7);
@@ -145,7 +145,15 @@ void TFormUno::construir()
     connect(SpeedButton1, &BotonRapido::movimiento, this, manejador(this, &TFormUno::SpeedButton1MouseMove));
     connect(SpeedButton2, &QToolButton::clicked, this, manejador(this, &TFormUno::SpeedButton2Click));
 
-    setTabOrder(Edit1, ComboBox1);
+    // A screen reader names each field by the label beside it; Tab goes
+    // through the configuration, the number, the buttons and the results.
+    Label1->setBuddy(Edit1);
+    Label4->setBuddy(ComboBox1);
+    Label5->setBuddy(Edit2);
+    Label15->setBuddy(Edit11);
+    Label16->setBuddy(Edit12);
+    ordenarTabulacion(
+        {RadioGroup1, ComboBox1, Edit1, Button1, Edit2, SpeedButton1, BotonPasoAPaso, Button2, SpeedButton2});
     Edit1->setFocus();
     FormCreate();
 }

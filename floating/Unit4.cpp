@@ -79,11 +79,15 @@ MarcasDeError::MarcasDeError(const QString& nombre, QWidget* padre) : QWidget(pa
     setObjectName(nombre);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     resize(0, Alto);
+    // A screen reader says what the bar measures and how far it reaches.
+    setAccessibleName(QStringLiteral("Error relativo"));
+    setAccessibleDescription(QStringLiteral("0 de %1 marcas").arg(MarcasMaximas));
 }
 
 void MarcasDeError::setText(const QString& texto)
 {
     texto_ = texto;
+    setAccessibleDescription(QStringLiteral("%1 de %2 marcas").arg(texto_.size()).arg(MarcasMaximas));
     resize(static_cast<int>(std::ceil(Paso * static_cast<double>(texto_.size()))), Alto);
     update();
 }
@@ -230,6 +234,7 @@ void TForm4::construir()
         colocar(l, x, y + 4, columna == 0 ? 150 : 166, 16);
         e = campo(nombreCampo, this, 11, true);
         colocar(e, columna == 0 ? x + 152 : x + 168, y, columna == 0 ? 196 : 179, 24);
+        l->setBuddy(e);
     };
     par(QStringLiteral("Label4"), QStringLiteral("Número máximo positivo:"), QStringLiteral("Edit1"), 0, 0, Label4,
         Edit1);
@@ -264,6 +269,21 @@ void TForm4::construir()
     connect(SpeedButton3, &BotonRapido::movimiento, this, manejador(this, &TForm4::SpeedButton3MouseMove));
     connect(SpeedButton2, &QToolButton::clicked, this, manejador(this, &TForm4::SpeedButton2Click));
 
+    // A screen reader names each field by the label beside it; Tab goes
+    // through the mantissa's and the exponent's configuration, the number,
+    // the buttons and the results, in reading order.
+    Label1->setBuddy(ComboBox1);
+    StaticText1->setBuddy(ComboBox3);
+    Label2->setBuddy(ComboBox2);
+    Label9->setBuddy(Edit7);
+    Label7->setBuddy(Edit5);
+    Label8->setBuddy(Edit6);
+    StaticText4->setBuddy(Edit13);
+    StaticText3->setBuddy(Edit12);
+    ordenarTabulacion({RadioGroup1, ComboBox1,    ComboBox3,    RadioGroup2,    ComboBox2, RadioGroup4,
+                       Edit7,       Button1,      SpeedButton1, Edit5,          Edit6,     Edit13,
+                       Edit12,      SpeedButton3, SpeedButton2, BotonPasoAPaso, Edit1,     Edit8,
+                       Edit2,       Edit9,        Edit3,        Edit10,         Edit4,     Edit11});
     // The focus starts on the number, so that the first click into any
     // radio group enters it.
     Edit7->setFocus();

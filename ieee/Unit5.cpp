@@ -13,6 +13,8 @@
 #include <QLayout>
 #include <QPushButton>
 
+#include <utility>
+
 namespace cifral {
 
 QColor TForm5::colorGris()
@@ -123,8 +125,17 @@ void TForm5::construir()
     SpeedButton3->installEventFilter(this);
     connect(SpeedButton4, &QToolButton::clicked, this, manejador(this, &TForm5::SpeedButton4Click));
 
-    setTabOrder(Edit1, Edit2);
-    setTabOrder(Edit2, Edit3);
+    // What a screen reader says of each field; Tab goes through the mode,
+    // the number and the buttons, in the order they are read.
+    Edit1->setAccessibleName(QStringLiteral("Número entero"));
+    Edit2->setAccessibleName(QStringLiteral("Número decimal"));
+    Edit3->setAccessibleName(QStringLiteral("Potencia de diez"));
+    for (auto [valor, campo] :
+         {std::pair{StaticText4, "Signo"}, std::pair{stexpo, "Exponente"}, std::pair{StaticText8, "Mantisa"},
+          std::pair{EA, "Error Absoluto"}, std::pair{ER, "Error Relativo"}})
+        valor->setAccessibleDescription(QString::fromUtf8(campo));
+    ordenarTabulacion(
+        {RadioGroup1, Edit1, Edit2, Edit3, SpeedButton1, SpeedButton2, SpeedButton3, BotonPasoAPaso, SpeedButton4});
     FormCreate();
 }
 

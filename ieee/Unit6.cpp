@@ -114,8 +114,19 @@ void TForm6::construir()
     connect(SpeedButton3, &QToolButton::clicked, this, manejador(this, &TForm6::SpeedButton3Click));
     connect(SpeedButton4, &QToolButton::clicked, this, manejador(this, &TForm6::SpeedButton4Click));
 
-    setTabOrder(ComboBox1, Edit2);
-    setTabOrder(Edit2, Edit1);
+    // What a screen reader says of each field and counter; Tab goes through
+    // the three fields, the buttons and the results, in the order they are
+    // read.
+    Label2->setBuddy(ComboBox1);
+    Label3->setBuddy(Edit2);
+    Label1->setBuddy(Edit1);
+    Edit3->setAccessibleName(QStringLiteral("Representación en decimal, la fórmula"));
+    Edit4->setAccessibleName(QStringLiteral("Representación en decimal, el valor"));
+    Label7->setAccessibleName(QStringLiteral("Bits ingresados del exponente"));
+    Label8->setAccessibleName(QStringLiteral("Bits ingresados de la mantisa"));
+    Label10->setAccessibleDescription(QStringLiteral("Error Absoluto Máximo"));
+    ordenarTabulacion({ComboBox1, Edit2, Edit1, SpeedButton1, SpeedButton4, Edit3, Edit4, SpeedButton2, BotonPasoAPaso,
+                       SpeedButton3});
     SpeedButton1->setEnabled(false);
     deshabilitarDetalle(SpeedButton2);
     ComboBox1->setFocus();

@@ -340,6 +340,24 @@ void BotonRapido::mouseMoveEvent(QMouseEvent* e)
     QToolButton::mouseMoveEvent(e);
 }
 
+void ordenarTabulacion(std::initializer_list<QWidget*> controles)
+{
+    QWidget* anterior = nullptr;
+    auto siguiente = [&anterior](QWidget* w) {
+        if (anterior != nullptr)
+            QWidget::setTabOrder(anterior, w);
+        anterior = w;
+    };
+    for (QWidget* w : controles) {
+        if (auto* grupo = qobject_cast<RadioGroup*>(w)) {
+            for (int i = 0; i < grupo->cantidad(); ++i)
+                siguiente(grupo->boton(i));
+        } else {
+            siguiente(w);
+        }
+    }
+}
+
 void deshabilitarDetalle(BotonRapido* boton)
 {
     boton->setEnabled(false);

@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 namespace cifral {
@@ -188,6 +189,10 @@ private:
 
     bool construida_ = false;
 };
+
+// The order in which Tab visits the controls of a window; a radio group
+// stands for its items.
+void ordenarTabulacion(std::initializer_list<QWidget*> controles);
 
 // The two steps that every "Ver detalle" button shares.
 void deshabilitarDetalle(BotonRapido* boton); // disabled, hint on

@@ -258,6 +258,13 @@ void PasoAPasoDeConversor::limpiar()
 
 void PasoAPasoDeConversor::abrir()
 {
+    // Open already: the button takes the keyboard into the working, to
+    // scroll, copy or print it.
+    if (ventana_ != nullptr && ventana_->isVisible()) {
+        ventana_->raise();
+        ventana_->activateWindow();
+        return;
+    }
     if (ventana_ == nullptr) {
         ventana_ = new TFormPasoAPaso(conversor_, nombre_, indicacion_);
         if (tieneTrabajo_)
@@ -278,10 +285,14 @@ void PasoAPasoDeConversor::abrir()
                 lugar.moveTop(disponible.top());
         }
         ventana_->setGeometry(lugar);
+        ventana_->setAttribute(Qt::WA_ShowWithoutActivating);
     }
+    // The working opens beside the converter and the keyboard stays in the
+    // converter, so the student goes on converting and watches the working
+    // follow.
     ventana_->show();
     ventana_->raise();
-    ventana_->activateWindow();
+    conversor_->activateWindow();
 }
 
 bool PasoAPasoDeConversor::eventFilter(QObject* objeto, QEvent* evento)

@@ -123,10 +123,15 @@ private slots:
         QVERIFY(!v->tieneTrabajo());
         QCOMPARE(v->PasoAPaso->toPlainText(), QString("Pulse «Convertir»."));
 
-        // Esc closes it; opened again after a conversion it shows that
-        // conversion at once; closing the converter closes it.
+        // It opens without taking the keyboard from the converter; the
+        // button again takes the keyboard into it, and Esc closes it.
+        QTRY_COMPARE(QApplication::activeWindow(), &conversor);
+        QTest::keyClick(&conversor, Qt::Key_P, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activeWindow(), v);
         QTest::keyClick(v->PasoAPaso, Qt::Key_Escape);
         QVERIFY(!v->isVisible());
+        // Opened again after a conversion it shows that conversion at once;
+        // closing the converter closes it.
         pasos.publicar(ejemplo());
         QTest::mouseClick(boton, Qt::LeftButton);
         QVERIFY(v->isVisible());
