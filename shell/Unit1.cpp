@@ -131,9 +131,9 @@ TForm1::TForm1(QWidget* padre)
     AvisoTamano->setWordWrap(true);
     colocar(AvisoTamano, 400, 84, 190, 30);
     RotuloAtajos = rotulo(QStringLiteral("RotuloAtajos"),
-                          QStringLiteral("Teclado: Tab y Mayús+Tab recorren los controles; Enter o Espacio pulsan el "
-                                         "botón elegido. En cada conversor: F1 abre la ayuda, Ctrl+D el detalle, "
-                                         "Alt+P el paso a paso, y Esc lo cierra."),
+                          QStringLiteral("Teclado: Tab y Mayús+Tab recorren los controles; Espacio pulsa el botón "
+                                         "elegido. En cada conversor: F1 abre la ayuda, Ctrl+D el detalle, Alt+P "
+                                         "el paso a paso, y Esc lo cierra."),
                           TabControl1, 11);
     RotuloAtajos->setWordWrap(true);
     RotuloAtajos->setAlignment(Qt::AlignLeft | Qt::AlignTop);
