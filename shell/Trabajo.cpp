@@ -127,14 +127,28 @@ Trabajo& Trabajo::mensaje(const std::string& texto)
     return *this;
 }
 
-std::vector<std::string> Trabajo::mensajes() const
+namespace {
+
+std::vector<std::string> textosDe(const std::vector<Paso>& pasos, Bloque::Tipo tipo)
 {
     std::vector<std::string> r;
-    for (const Paso& p : pasos_)
+    for (const Paso& p : pasos)
         for (const Bloque& b : p.bloques)
-            if (b.tipo == Bloque::Tipo::Mensaje)
+            if (b.tipo == tipo)
                 r.push_back(unir(b.linea));
     return r;
+}
+
+} // namespace
+
+std::vector<std::string> Trabajo::mensajes() const
+{
+    return textosDe(pasos_, Bloque::Tipo::Mensaje);
+}
+
+std::vector<std::string> Trabajo::reglas() const
+{
+    return textosDe(pasos_, Bloque::Tipo::Regla);
 }
 
 std::vector<std::string> Trabajo::cifras() const

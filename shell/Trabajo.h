@@ -81,6 +81,8 @@ public:
 
     // The messages in the order they were shown.
     std::vector<std::string> mensajes() const;
+    // The sentences on the rules of the course, each as one text.
+    std::vector<std::string> reglas() const;
     // Every figure, bit string and field of the working, and every cell of
     // its tables that is one, as written.
     std::vector<std::string> cifras() const;

@@ -49,18 +49,10 @@ QStringList lista(const std::vector<std::string>& v)
     return r;
 }
 
+// The course-rule sentences of a working.
 QStringList reglas(const Trabajo& w)
 {
-    QStringList r;
-    for (const Paso& p : w.pasos())
-        for (const Bloque& b : p.bloques)
-            if (b.tipo == Bloque::Tipo::Regla) {
-                QString s;
-                for (const Tramo& t : b.linea)
-                    s += QString::fromStdString(t.contenido);
-                r << s;
-            }
-    return r;
+    return lista(w.reglas());
 }
 
 // Every figure the window and its report show after the operation is in the

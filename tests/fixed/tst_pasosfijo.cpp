@@ -28,11 +28,7 @@ QStringList textosDe(const TextosLimites& l)
 
 int reglas(const Trabajo& w)
 {
-    int r = 0;
-    for (const Paso& p : w.pasos())
-        for (const Bloque& b : p.bloques)
-            r += b.tipo == Bloque::Tipo::Regla;
-    return r;
+    return static_cast<int>(w.reglas().size());
 }
 
 // The first figure of the working that is missing from it, or empty.

@@ -23,16 +23,7 @@ QStringList lista(const std::vector<std::string>& v)
 // The course-rule sentences of a working.
 QStringList reglas(const Trabajo& w)
 {
-    QStringList r;
-    for (const Paso& p : w.pasos())
-        for (const Bloque& b : p.bloques)
-            if (b.tipo == Bloque::Tipo::Regla) {
-                QString s;
-                for (const Tramo& t : b.linea)
-                    s += QString::fromStdString(t.contenido);
-                r << s;
-            }
-    return r;
+    return lista(w.reglas());
 }
 
 // Every figure in `cifras` is a figure of the working, as written.

@@ -32,19 +32,10 @@ QStringList lista(const std::vector<std::string>& v)
     return r;
 }
 
-// The sentences of the course's rules, each as one text.
+// The course-rule sentences of a working.
 QStringList reglas(const Trabajo& w)
 {
-    QStringList r;
-    for (const Paso& p : w.pasos())
-        for (const Bloque& b : p.bloques)
-            if (b.tipo == Bloque::Tipo::Regla) {
-                QString texto;
-                for (const Tramo& tramo : b.linea)
-                    texto += q(tramo.contenido);
-                r << texto;
-            }
-    return r;
+    return lista(w.reglas());
 }
 
 bool algunaDice(const QStringList& frases, const QString& parte)
