@@ -102,6 +102,24 @@ inline void mostrarYActivar(QWidget* w)
     QVERIFY(QTest::qWaitForWindowActive(w));
 }
 
+// A button added to a converter: inside the window, over no other control
+// of it, its caption whole, named for screen readers, and reached by Tab
+// from the control `desde`.
+inline void comprobarBotonAgregado(QWidget* ventana, QAbstractButton* b, QWidget* desde)
+{
+    QVERIFY(b->isVisible());
+    QVERIFY(ventana->rect().contains(b->geometry()));
+    for (QWidget* otro : ventana->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (otro != b && otro->isVisible() && !otro->isWindow())
+            QVERIFY2(!otro->geometry().intersects(b->geometry()), qPrintable(otro->objectName()));
+    QVERIFY(b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 8);
+    QVERIFY(!b->accessibleName().isEmpty());
+    desde->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 60 && QApplication::focusWidget() != b; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(b));
+}
+
 // A word of a PDF page as pdftotext -bbox reads it: its text and the
 // top-left corner of its box in points.
 struct PalabraPdf {

@@ -152,19 +152,7 @@ private slots:
     void lugarDelBoton()
     {
         QCOMPARE(w->size(), QSize(550, 367));
-        const QRect b = boton()->geometry();
-        QVERIFY(w->rect().contains(b));
-        for (QWidget* otro : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (otro != boton() && otro->isVisible())
-                QVERIFY2(!otro->geometry().intersects(b), qPrintable(otro->objectName()));
-        QVERIFY(!boton()->accessibleName().isEmpty());
-        w->RadioGroup3->boton(0)->setFocus(Qt::TabFocusReason);
-        bool alcanzado = false;
-        for (int i = 0; i < 40 && !alcanzado; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            alcanzado = QApplication::focusWidget() == boton();
-        }
-        QVERIFY(alcanzado);
+        comprobarBotonAgregado(w.get(), boton(), w->RadioGroup3->boton(0));
     }
 };
 

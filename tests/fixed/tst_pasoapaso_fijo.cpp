@@ -234,16 +234,7 @@ private slots:
         QFETCH(QString, cual);
         abrirConversor(cual);
         QPushButton* b = boton();
-        QVERIFY(w->rect().contains(b->geometry()));
-        for (QWidget* otro : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (otro != b && otro->isVisible() && !otro->isWindow())
-                QVERIFY2(!otro->geometry().intersects(b->geometry()), qPrintable(otro->objectName()));
-        QVERIFY(b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 8);
-        QVERIFY(!b->accessibleName().isEmpty());
-        campo("Edit1")->setFocus();
-        for (int i = 0; i < 40 && QApplication::focusWidget() != b; ++i)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), b);
+        comprobarBotonAgregado(w, b, campo("Edit1"));
         QTest::keyClick(b, Qt::Key_Space);
         QVERIFY(ventana() != nullptr && ventana()->isVisible());
         verMuestra(QStringLiteral("ventana-%1").arg(cual), w);

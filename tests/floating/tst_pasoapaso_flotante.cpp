@@ -281,16 +281,7 @@ private slots:
         QFETCH(QString, cual);
         abrirConversor(cual);
         QPushButton* b = boton();
-        QVERIFY(w->rect().contains(b->geometry()));
-        for (QWidget* otro : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (otro != b && otro->isVisible() && !otro->isWindow())
-                QVERIFY2(!otro->geometry().intersects(b->geometry()), qPrintable(otro->objectName()));
-        QVERIFY(b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 8);
-        QVERIFY(!b->accessibleName().isEmpty());
-        control<QWidget>(w, "Button1")->setFocus();
-        for (int i = 0; i < 60 && QApplication::focusWidget() != b; ++i)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), b);
+        comprobarBotonAgregado(w, b, control<QWidget>(w, "Button1"));
         QTest::keyClick(b, Qt::Key_Space);
         QVERIFY(ventana() != nullptr && ventana()->isVisible());
     }

@@ -200,12 +200,6 @@ private slots:
         for (const Conversor& c : conversores()) {
             mostrarYActivar(c.ventana);
             QPushButton* b = c.boton();
-            QVERIFY(b->isVisible());
-            QVERIFY(c.ventana->rect().contains(b->geometry()));
-            QVERIFY(b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 8);
-            for (QWidget* otro : c.ventana->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (otro != b && otro->isVisible() && !otro->isWindow())
-                    QVERIFY2(!otro->geometry().intersects(b->geometry()), qPrintable(otro->objectName()));
 
             // The shortcut presses the button as a click does, released a
             // moment later.
@@ -214,9 +208,7 @@ private slots:
             c.pasos()->ventana()->close();
             mostrarYActivar(c.ventana);
 
-            for (int i = 0; i < 40 && QApplication::focusWidget() != b; ++i)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(b));
+            comprobarBotonAgregado(c.ventana, b, QApplication::focusWidget());
             QTest::keyClick(b, Qt::Key_Space);
             QVERIFY(c.pasos()->ventana()->isVisible());
             c.ventana->hide();
