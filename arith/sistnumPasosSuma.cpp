@@ -3,6 +3,7 @@
 #include "arith/Tad_Entera7.h"
 #include "arith/Tad_Fracc7.h"
 #include "floating/sistnum3.h"
+#include "ieee/sistnumFormatos.h"
 #include "shell/TextoDecimal.h"
 
 #include <algorithm>
@@ -17,21 +18,6 @@ namespace {
 using paso::bits;
 using paso::cifra;
 using paso::t;
-
-// Decimal digits, least significant first.
-using Digitos = std::vector<int>;
-
-void multiplicar(Digitos& d, int factor)
-{
-    int acarreo = 0;
-    for (int& x : d) {
-        const int p = x * factor + acarreo;
-        x = p % 10;
-        acarreo = p / 10;
-    }
-    for (; acarreo != 0; acarreo /= 10)
-        d.push_back(acarreo % 10);
-}
 
 std::uint64_t magnitud(std::int64_t v)
 {
@@ -51,29 +37,16 @@ std::string textoExacto(std::int64_t numerador, int k)
         return "0";
     if (k > 200 || k < -200)
         return IntToStr(numerador) + " \u00D7 2^" + IntToStr(-k);
-    Digitos d;
-    for (std::uint64_t m = magnitud(numerador); m != 0; m /= 10)
-        d.push_back(static_cast<int>(m % 10));
-    for (int i = 0; i < k; ++i)
-        multiplicar(d, 5);
-    for (int i = 0; i < -k; ++i)
-        multiplicar(d, 2);
-    const std::size_t decimales = static_cast<std::size_t>(std::max(k, 0));
-    std::size_t ultimo = 0; // the lowest digit that is not a trailing zero
-    while (d[ultimo] == 0)
-        ++ultimo;
-    if (d.size() - ultimo <= 15) // FloatToStr holds it whole
+    const std::string s = decimalExactoDeDiadico(numerador < 0, magnitud(numerador), -k);
+    // Its significant digits: FloatToStr holds up to 15 of them whole.
+    std::string cifras;
+    for (char c : s)
+        if (c >= '0' && c <= '9')
+            cifras += c;
+    const std::size_t primera = cifras.find_first_not_of('0');
+    const std::size_t ultima = cifras.find_last_not_of('0');
+    if (ultima - primera + 1 <= 15)
         return FloatToStr(std::ldexp(static_cast<Extended>(numerador), -k));
-    while (d.size() < decimales + 1)
-        d.push_back(0);
-    std::string s = numerador < 0 ? "-" : "";
-    for (std::size_t i = d.size(); i-- > decimales;)
-        s += static_cast<char>('0' + d[i]);
-    if (ultimo < decimales) {
-        s += SeparadorDecimal;
-        for (std::size_t i = decimales; i-- > ultimo;)
-            s += static_cast<char>('0' + d[i]);
-    }
     return s;
 }
 

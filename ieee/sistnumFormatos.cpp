@@ -436,6 +436,11 @@ void calcularErrores(FormatoBinario f, const NumeroDecimal& d, Redondeado& r)
 
 } // namespace
 
+std::string decimalExactoDeDiadico(bool negativo, std::uint64_t m, long k)
+{
+    return exactoDeDiadico(negativo, m, k);
+}
+
 bool formatoValido(FormatoBinario f)
 {
     return f.bitsExponente >= BitsExponenteMinimo && f.bitsExponente <= BitsExponenteMaximo &&

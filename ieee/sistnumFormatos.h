@@ -75,6 +75,10 @@ std::string pesoDelBit(FormatoBinario f, int bit);
 // "NaN".
 std::string valorExacto(FormatoBinario f, std::uint64_t patron);
 
+// Every digit of ±m × 2^k written the same way: the one exact writer of a
+// binary fraction that the workings and the exercises use too.
+std::string decimalExactoDeDiadico(bool negativo, std::uint64_t m, long k);
+
 // The class in words and how the pattern is read, with the numbers of its
 // formula: "Normal. Se lee (−1)^s × 1,f × 2^(E − sesgo), con E − sesgo =
 // 130 − 127 = 3: (−1)^0 × 1,25 × 2^3".

@@ -2,6 +2,7 @@
 
 #include "fixed/sistnumA.h"
 #include "ieee/sistnum6.h"
+#include "ieee/sistnumFormatos.h"
 
 #include <cmath>
 #include <cstdint>
@@ -13,87 +14,16 @@ using namespace paso;
 
 // ------------------------------------------------------------ exact values
 
-namespace {
-
-constexpr std::uint32_t Base = 1000000000; // 10^9 per limb
-
-// A natural number in limbs of nine decimal digits, the lowest first.
-class Natural {
-public:
-    explicit Natural(std::uint64_t n)
-    {
-        do {
-            limbs_.push_back(static_cast<std::uint32_t>(n % Base));
-            n /= Base;
-        } while (n != 0);
-    }
-
-    void multiplicar(std::uint32_t m)
-    {
-        std::uint64_t acarreo = 0;
-        for (std::uint32_t& limb : limbs_) {
-            const std::uint64_t p = std::uint64_t{limb} * m + acarreo;
-            limb = static_cast<std::uint32_t>(p % Base);
-            acarreo = p / Base;
-        }
-        for (; acarreo != 0; acarreo /= Base)
-            limbs_.push_back(static_cast<std::uint32_t>(acarreo % Base));
-    }
-
-    std::string texto() const
-    {
-        std::string r = std::to_string(limbs_.back());
-        for (std::size_t i = limbs_.size() - 1; i-- > 0;) {
-            const std::string d = std::to_string(limbs_[i]);
-            r += std::string(9 - d.size(), '0') + d;
-        }
-        return r;
-    }
-
-private:
-    std::vector<std::uint32_t> limbs_;
-};
-
-} // namespace
-
 std::string decimalExacto(Extended x)
 {
     if (!std::isfinite(x))
         return FloatToStr(x);
     if (x == 0)
         return "0";
-    // |x| = n * 2^b with n odd: n * 2^b for b >= 0, n * 5^-b / 10^-b below.
+    // The 64-bit significand of an extended value, and its power of two.
     int exponente = 0;
     const Extended m = std::frexp(std::fabs(x), &exponente);
-    auto n = static_cast<std::uint64_t>(std::ldexp(m, 64));
-    int b = exponente - 64;
-    while ((n & 1u) == 0) {
-        n >>= 1;
-        ++b;
-    }
-    Natural digitos(n);
-    std::size_t decimales = 0;
-    if (b >= 0) {
-        for (; b >= 29; b -= 29)
-            digitos.multiplicar(std::uint32_t{1} << 29);
-        digitos.multiplicar(std::uint32_t{1} << b);
-    } else {
-        decimales = static_cast<std::size_t>(-b);
-        std::size_t resto = decimales;
-        for (; resto >= 13; resto -= 13)
-            digitos.multiplicar(1220703125u); // 5^13
-        std::uint32_t cinco = 1;
-        for (; resto > 0; --resto)
-            cinco *= 5;
-        digitos.multiplicar(cinco);
-    }
-    std::string d = digitos.texto();
-    if (decimales > 0) {
-        if (d.size() <= decimales)
-            d.insert(0, decimales + 1 - d.size(), '0');
-        d.insert(d.size() - decimales, 1, SeparadorDecimal);
-    }
-    return x < 0 ? "-" + d : d;
+    return decimalExactoDeDiadico(x < 0, static_cast<std::uint64_t>(std::ldexp(m, 64)), exponente - 64L);
 }
 
 std::string decimalExactoLegible(Extended x)
@@ -216,11 +146,11 @@ Duplicaciones duplicar(Extended fraccionInicial)
 
 // The fields that rounding to nearest with ties to even would give, from
 // the cut fraction and what the doublings left over.
-struct Redondeo {
+struct RedondeoCercano {
     std::string exponente, fraccion;
 };
 
-Redondeo redondeoAlMasCercano(const std::string& exponente, const std::string& cortada, Extended resto)
+RedondeoCercano redondeoAlMasCercano(const std::string& exponente, const std::string& cortada, Extended resto)
 {
     auto entero = static_cast<std::int32_t>(valorBSS(cortada, BitsFraccionIEEE));
     auto campo = static_cast<std::int32_t>(valorBSS(exponente, BitsExponenteIEEE));
@@ -414,7 +344,7 @@ Trabajo trabajoDecimalAIEEE(const ConversionDecimalIEEE& c)
         w.linea({t("Después del bit 23 todavía queda "), cifra(decimalExacto(d.resto)),
                  t(": la fracción tiene más bits, y la ventana los descarta. Escribe un blanco después del bit 23 "
                    "para avisar que cortó.")});
-        const Redondeo r = redondeoAlMasCercano(c.exponente, cortada, d.resto);
+        const RedondeoCercano r = redondeoAlMasCercano(c.exponente, cortada, d.resto);
         w.regla({t("esta ventana corta la fracción después del bit 23 (hacia cero). El estándar, y el hardware por "
                    "omisión, redondean al más cercano, con empate al par: aquí darían "),
                  bits(c.signo), t(" "), bits(r.exponente), t(" "), bits(r.fraccion), t(".")});

@@ -10,6 +10,7 @@
 #include "floating/sistnumPasosFlotante.h"
 #include "ieee/sistnum5.h"
 #include "ieee/sistnum6.h"
+#include "ieee/sistnumFormatos.h"
 #include "ieee/sistnumPasosIEEE.h"
 #include "shell/TextoDecimal.h"
 
@@ -95,20 +96,8 @@ std::string menos(std::int64_t v)
 // m / 2^k written exactly, ',' as separator.
 std::string decimalDeFraccion(std::int64_t m, int k)
 {
-    std::string signo = m < 0 ? "-" : "";
-    std::uint64_t a = static_cast<std::uint64_t>(m < 0 ? -m : m);
-    std::uint64_t entero = a >> k;
-    std::uint64_t resto = a - (entero << k);
-    std::string r = signo + std::to_string(entero);
-    if (resto != 0) {
-        r += ',';
-        while (resto != 0) {
-            resto *= 10;
-            r += static_cast<char>('0' + (resto >> k));
-            resto &= (std::uint64_t{1} << k) - 1;
-        }
-    }
-    return r;
+    const std::uint64_t a = m < 0 ? 0 - static_cast<std::uint64_t>(m) : static_cast<std::uint64_t>(m);
+    return decimalExactoDeDiadico(m < 0, a, -static_cast<long>(k));
 }
 
 std::string conMenosTipografico(const std::string& s)
